@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/context/editing_menu.h"
+#include "core/ui/dialogs.h"
+#include "core/ui/model.h"
+#include "core/ui/navigator.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bm::context {
+
+inline constexpr std::string_view kChooseScenario = "Choose a Scenario to Edit";
+inline constexpr std::string_view kChooseSavedGame = "Choose a Saved Game to Edit";
+
+// The first window: checks the game folder and chooses the editing context.
+class StartScreen : public ui::Model {
+public:
+    StartScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, EditingMenu& menu);
+
+    // Runs once when the program starts. False when the current directory is
+    // not a game folder: the user has been told and the program must end.
+    bool startUp();
+
+    void editNewGameData();
+    void editScenario();
+    void createScenario();
+    void editSavedGame();
+    void exit();
+
+    void select(int row);
+    void ok();
+    void cancel();
+
+    // Scenario creation is plugged in by its own screen.
+    void setCreateScenarioAction(std::function<void()> action) {
+        createScenario_ = std::move(action);
+    }
+
+    // Shown state: the five buttons, or the choice list with its heading.
+    bool choosing() const { return choosing_; }
+    const std::string& listHeading() const { return listHeading_; }
+    const std::vector<std::string>& items() const { return items_; }
+    int selected() const { return selected_; }
+
+private:
+    void openList(std::string_view heading);
+    void closeList();
+    void enterScenario(const std::string& name);
+    void enterSavedGame(const std::string& name);
+    void repairFromData(std::string_view fileName, std::string_view repairedMessage);
+
+    ui::Dialogs& dialogs_;
+    ui::Navigator& navigator_;
+    EditingMenu& menu_;
+    std::function<void()> createScenario_;
+
+    bool choosing_ = false;
+    std::string listHeading_{"Choose a Scenario"};
+    std::vector<std::string> items_;
+    int selected_ = -1;
+};
+
+} // namespace bm::context

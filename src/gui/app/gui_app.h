@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/app/editor.h"
+#include "gui/context/editing_menu_view.h"
+#include "gui/context/start_screen_view.h"
+#include "gui/ui/qt_navigator.h"
+
+#include <memory>
+
+namespace bm::gui {
+
+// The editor's models drawn by their Qt views. The dialogs are passed in so
+// that tests can script them.
+class GuiApp {
+public:
+    explicit GuiApp(ui::Dialogs& dialogs);
+    ~GuiApp();
+
+    // The start-up check, then the start screen. False when the program must end.
+    bool start();
+
+    app::Editor& editor() { return editor_; }
+    QtNavigator& navigator() { return navigator_; }
+
+    // Views, owned here (top-level windows have no parent).
+    std::unique_ptr<StartScreenView> startView;
+    std::unique_ptr<EditingMenuView> menuView;
+
+private:
+    QtNavigator navigator_;
+    app::Editor editor_;
+};
+
+} // namespace bm::gui

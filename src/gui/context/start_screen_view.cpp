@@ -1,0 +1,102 @@
+#include "gui/context/start_screen_view.h"
+
+#include "gui/ui/caption.h"
+#include "gui/ui/text_codec.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace bm::gui {
+
+StartScreenView::StartScreenView(context::StartScreen& model, QWidget* parent)
+    : ScreenView(ui::Screen::Start, parent), model_(model) {
+    mainPanel_ = new QWidget(this);
+    auto* mainLayout = new QVBoxLayout(mainPanel_);
+    newGameButton = makeButton(tr("Edit Data For New Games"), mainPanel_);
+    scenarioButton = makeButton(tr("Edit a Scenario"), mainPanel_);
+    createScenarioButton = makeButton(tr("Create a Scenario"), mainPanel_);
+    savedGameButton = makeButton(tr("Edit a Saved Game"), mainPanel_);
+    exitButton = makeButton(tr("Exit"), mainPanel_);
+    for (auto* b :
+         {newGameButton, scenarioButton, createScenarioButton, savedGameButton, exitButton}) {
+        b->setMinimumHeight(36);
+        mainLayout->addWidget(b);
+    }
+
+    choicePanel_ = new QWidget(this);
+    auto* choiceLayout = new QVBoxLayout(choicePanel_);
+    listHeading = new QLabel(choicePanel_);
+    list = new QListWidget(choicePanel_);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    okButton = makeButton(tr("OK"), choicePanel_);
+    cancelButton = makeButton(tr("Cancel"), choicePanel_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    choiceLayout->addWidget(listHeading);
+    choiceLayout->addWidget(list);
+    choiceLayout->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mainPanel_);
+    layout->addWidget(choicePanel_);
+    setMinimumSize(360, 300);
+
+    connect(newGameButton, &QPushButton::clicked, this, [this] { model_.editNewGameData(); });
+    connect(scenarioButton, &QPushButton::clicked, this, [this] { model_.editScenario(); });
+    connect(createScenarioButton, &QPushButton::clicked, this, [this] { model_.createScenario(); });
+    connect(savedGameButton, &QPushButton::clicked, this, [this] { model_.editSavedGame(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { model_.exit(); });
+    // The selection, not the current row: an item only counts once chosen.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto chosen = list->selectedItems();
+        model_.select(chosen.isEmpty() ? -1 : list->row(chosen.front()));
+    });
+    connect(list, &QListWidget::itemActivated, this, [this] { model_.ok(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { model_.ok(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { model_.cancel(); });
+    cancelButton->setShortcut(Qt::Key_Escape);
+
+    model_.subscribe([this] { render(); });
+    render();
+}
+
+void StartScreenView::render() {
+    const bool choosing = model_.choosing();
+    const bool wasChoosing = choicePanel_->isVisibleTo(this);
+    mainPanel_->setVisible(!choosing);
+    choicePanel_->setVisible(choosing);
+    setCaption(listHeading, list, toDisplay(model_.listHeading()));
+    {
+        const QSignalBlocker blocker(list);
+        QStringList items;
+        for (const auto& item : model_.items()) {
+            items << toDisplay(item);
+        }
+        bool same = list->count() == items.size();
+        for (int i = 0; same && i < items.size(); ++i) {
+            same = list->item(i)->text() == items[i];
+        }
+        if (!same) {
+            list->clear();
+            list->addItems(items);
+        }
+        if (model_.selected() < 0) {
+            list->clearSelection();
+        } else {
+            list->setCurrentRow(model_.selected(), QItemSelectionModel::ClearAndSelect);
+        }
+    }
+    // Keep the keyboard where the user now works.
+    if (choosing && !wasChoosing) {
+        list->setFocus();
+    } else if (!choosing && wasChoosing) {
+        newGameButton->setFocus();
+    }
+}
+
+} // namespace bm::gui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/ui/navigator.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace bm::gui {
+
+// A main window of the editor: titled, closed only with the user's consent.
+class ScreenView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScreenView(ui::Screen screen, QWidget* parent = nullptr);
+    ui::Screen screen() const { return screen_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ui::Screen screen_;
+};
+
+// A push button that Enter presses as well as Space, as in a dialog.
+QPushButton* makeButton(const QString& caption, QWidget* parent);
+
+} // namespace bm::gui

@@ -1,0 +1,258 @@
+#include "support/editor_fixture.h"
+
+#include <array>
+
+namespace bm::context {
+namespace {
+
+using test::ScriptedDialogs;
+using ui::Icon;
+using ui::Screen;
+using Kind = ScriptedDialogs::Kind;
+
+constexpr const char* kWrongFolder =
+    "This editor must be kept in the same folder as the Brawlmark 1.3 exe file (not in the Data "
+    "folder).\r\n\r\nPlease move the editor, then reopen the editor.";
+constexpr const char* kMainDataRepaired =
+    "This scenario was missing the maindata.bm1 file. The editor has now copied the new game "
+    "maindata.bm1 file into this scenario's folder. Don't forget to update the start date of the "
+    "scenario!";
+constexpr const char* kVenuesRepaired =
+    "This scenario was missing the venues.txt file. The editor has now copied the new game venues "
+    "file into this scenario's folder.";
+
+class StartScreenTest : public test::EditorTest {
+protected:
+    StartScreen& start = editor.start;
+    EditingMenu& menu = editor.menu;
+
+    std::array<bool, kMenuButtonCount> enabled() const {
+        std::array<bool, kMenuButtonCount> e{};
+        for (int i = 0; i < kMenuButtonCount; ++i) {
+            e[static_cast<std::size_t>(i)] = menu.isEnabled(static_cast<MenuButton>(i));
+        }
+        return e;
+    }
+    void choose(const std::string& item) {
+        const auto& items = start.items();
+        const auto it = std::find(items.begin(), items.end(), item);
+        ASSERT_NE(it, items.end()) << item;
+        start.select(static_cast<int>(it - items.begin()));
+        start.ok();
+    }
+};
+
+TEST_F(StartScreenTest, StartUpNeedsADataFolderNamedExactlyData) {
+    for (const char* folder : {"", "data", "DATA"}) {
+        test::TempGameFolder elsewhere(false);
+        if (*folder) {
+            elsewhere.makeFolder(folder);
+        }
+        elsewhere.makeFolder("Scenarios");
+        dialogs.clear();
+        navigator.quitRequested = false;
+        EXPECT_FALSE(start.startUp()) << folder;
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_EQ(lastShown().text, kWrongFolder);
+        EXPECT_EQ(lastShown().icon, Icon::Exclamation);
+        EXPECT_EQ(lastShown().title, "BM 1.3 Official Editor");
+        EXPECT_TRUE(navigator.quitRequested);
+        EXPECT_FALSE(navigator.isVisible(Screen::Start));
+    }
+    dialogs.clear();
+    navigator.quitRequested = false;
+    EXPECT_TRUE(start.startUp());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(navigator.isVisible(Screen::Start));
+    EXPECT_FALSE(navigator.quitRequested);
+}
+
+TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
+    game.makeFolder("Scenarios/Old Times");
+    game.write("Scenarios/Old Times/maindata.bm1", "x");
+    game.write("Scenarios/Old Times/venues.txt", "x");
+    game.write("save1.sav", "Season Two\r\nignored\r\n");
+    game.makeFolder("Season Two");
+
+    using A = std::array<bool, kMenuButtonCount>;
+    const struct {
+        const char* name;
+        std::function<void()> enter;
+        const char* folder;
+        std::string_view heading;
+        A enabled; // promotions, wrestlers, start date, venues, dates, scenario, info
+    } cases[] = {
+        {"new game", [&] { start.editNewGameData(); }, "\\Data\\", kHeadingNewGame,
+         A{true, true, true, true, true, false, false}},
+        {"scenario",
+         [&] {
+             start.editScenario();
+             choose("Old Times");
+         },
+         "\\Scenarios\\Old Times\\", kHeadingScenario, A{true, true, true, true, true, true, true}},
+        {"saved game",
+         [&] {
+             start.editSavedGame();
+             choose("Season Two");
+         },
+         "\\Season Two\\", kHeadingSavedGame, A{false, true, false, false, true, false, false}},
+        {"new game after a saved game", [&] { start.editNewGameData(); }, "\\Data\\",
+         kHeadingNewGame, A{true, true, true, true, true, false, false}},
+    };
+    ASSERT_TRUE(start.startUp());
+    for (const auto& c : cases) {
+        c.enter();
+        EXPECT_EQ(menu.contextFolder(), c.folder) << c.name;
+        EXPECT_EQ(menu.heading(), c.heading) << c.name;
+        EXPECT_EQ(enabled(), c.enabled) << c.name;
+        EXPECT_EQ(navigator.current(), Screen::EditingMenu) << c.name;
+        EXPECT_FALSE(navigator.isVisible(Screen::Start)) << c.name;
+        EXPECT_FALSE(start.choosing()) << c.name;
+        menu.backToMenu();
+        EXPECT_EQ(enabled(), (A{true, true, true, true, true, true, true}))
+            << "Back To Menu enables all seven after " << c.name;
+        EXPECT_EQ(navigator.current(), Screen::Start);
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(StartScreenTest, HandOverShowsTheTargetBeforeHidingTheStartScreen) {
+    ASSERT_TRUE(start.startUp());
+    navigator.log.clear();
+    start.editNewGameData();
+    EXPECT_EQ(navigator.log, (std::vector<std::string>{
+                                 "show " + std::to_string(static_cast<int>(Screen::EditingMenu)),
+                                 "hide " + std::to_string(static_cast<int>(Screen::Start))}));
+}
+
+TEST_F(StartScreenTest, ScenarioListIsMadeWhenMissingAndOkWithoutChoiceSaysSo) {
+    start.editScenario();
+    EXPECT_TRUE(game.exists("Scenarios"));
+    EXPECT_TRUE(start.choosing());
+    EXPECT_EQ(start.listHeading(), "Choose a Scenario to Edit");
+    EXPECT_TRUE(start.items().empty());
+    start.ok();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(lastShown().text, "Nothing is selected!");
+    EXPECT_EQ(lastShown().icon, Icon::None);
+    EXPECT_EQ(lastShown().title, "BM 1.3 Official Editor");
+    EXPECT_FALSE(start.choosing()) << "the list closes after the message";
+    EXPECT_NE(navigator.current(), Screen::EditingMenu);
+}
+
+TEST_F(StartScreenTest, ScenariosAreListedByFolderNameInOrder) {
+    for (const char* s : {"Zeta", "Alpha", "mid", "Beta Era"}) {
+        game.makeFolder(std::string("Scenarios/") + s);
+    }
+    game.write("Scenarios/notes.txt", "not a scenario");
+    start.editScenario();
+    EXPECT_EQ(start.items(), (std::vector<std::string>{"Alpha", "Beta Era", "Zeta", "mid"}));
+    start.select(1);
+    start.cancel();
+    EXPECT_FALSE(start.choosing());
+    EXPECT_EQ(start.selected(), -1);
+    EXPECT_EQ(menu.contextFolder(), "\\Data\\") << "Cancel chooses nothing";
+}
+
+TEST_F(StartScreenTest, ScenarioMissingBaseFilesIsRepairedWithTwoMessagesInOrder) {
+    const std::string mainData = "line0\r\nline1\r\nWednesday\r\n18\r\nAugust\r\n2004\r\n\xe9\r\n";
+    const std::string venues = "Hall\r\nTown, State\r\nTown\r\n900\r\nUSA\r\nNone\r\n";
+    game.write("Data/maindata.bm1", mainData);
+    game.write("Data/venues.txt", venues);
+    game.makeFolder("Scenarios/Both Missing");
+    game.makeFolder("Scenarios/Venues Missing");
+    game.write("Scenarios/Venues Missing/maindata.bm1", "own");
+
+    start.editScenario();
+    choose("Both Missing");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, kMainDataRepaired);
+    EXPECT_EQ(dialogs.shown()[1].text, kVenuesRepaired);
+    for (const auto& shown : dialogs.shown()) {
+        EXPECT_EQ(shown.icon, Icon::Information);
+        EXPECT_EQ(shown.title, "BM 1.3 Official Editor");
+    }
+    EXPECT_EQ(game.read("Scenarios/Both Missing/maindata.bm1"), mainData);
+    EXPECT_EQ(game.read("Scenarios/Both Missing/venues.txt"), venues);
+    EXPECT_EQ(navigator.current(), Screen::EditingMenu);
+
+    menu.backToMenu();
+    dialogs.clear();
+    start.editScenario();
+    choose("Venues Missing");
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kVenuesRepaired});
+    EXPECT_EQ(game.read("Scenarios/Venues Missing/maindata.bm1"), "own");
+
+    menu.backToMenu();
+    dialogs.clear();
+    start.editScenario();
+    choose("Both Missing");
+    EXPECT_TRUE(dialogs.shown().empty()) << "nothing to repair the second time";
+}
+
+TEST_F(StartScreenTest, RepairWithoutTheDataFilesNamesTheMissingFile) {
+    game.makeFolder("Scenarios/Bare");
+    start.editScenario();
+    choose("Bare");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_NE(dialogs.shown()[0].text.find(game.path("Data/maindata.bm1").string()),
+              std::string::npos)
+        << dialogs.shown()[0].text;
+    EXPECT_NE(dialogs.shown()[1].text.find(game.path("Data/venues.txt").string()),
+              std::string::npos)
+        << dialogs.shown()[1].text;
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Exclamation);
+    EXPECT_FALSE(game.exists("Scenarios/Bare/maindata.bm1"));
+    EXPECT_EQ(navigator.current(), Screen::EditingMenu);
+}
+
+TEST_F(StartScreenTest, SavedGamesAreListedByTheFirstLineOfEachMarkerInMarkerOrder) {
+    game.write("b.sav", "Game Two\r\nrest\r\nis\r\nignored");
+    game.write("a.sav", "Game One");
+    game.write("c.SAV", "Not a marker\r\n");
+    game.write("d.sav.txt", "Not a marker\r\n");
+    game.makeFolder("Game Two");
+    start.editSavedGame();
+    EXPECT_EQ(start.listHeading(), "Choose a Saved Game to Edit");
+    EXPECT_EQ(start.items(), (std::vector<std::string>{"Game One", "Game Two"}));
+    EXPECT_TRUE(dialogs.shown().empty());
+    choose("Game Two");
+    EXPECT_EQ(menu.contextFolder(), "\\Game Two\\");
+    EXPECT_EQ(menu.pathOf("wrestlers.bm1"), game.path("Game Two/wrestlers.bm1"));
+}
+
+TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused) {
+    game.write("1.sav", "");
+    game.write("2.sav", "\r\nSecond line");
+    game.write("3.sav", "..\r\n");
+    game.write("4.sav", "C:\\Games\\Save\r\n");
+    game.write("5.sav", "\\root\r\n");
+    game.write("6.sav", "../up\r\n");
+    game.write("7.sav", "Good Save\r\n");
+    start.editSavedGame();
+    EXPECT_EQ(start.items(), std::vector<std::string>{"Good Save"});
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(lastShown().icon, Icon::Exclamation);
+    for (const char* marker : {"1.sav", "2.sav", "3.sav", "4.sav", "5.sav", "6.sav"}) {
+        EXPECT_NE(lastShown().text.find(marker), std::string::npos) << marker;
+    }
+    EXPECT_EQ(lastShown().text.find("7.sav"), std::string::npos);
+    EXPECT_TRUE(start.choosing());
+}
+
+TEST_F(StartScreenTest, ExitEndsTheProgramWithoutAQuestion) {
+    start.exit();
+    EXPECT_TRUE(navigator.quitRequested);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(StartScreenTest, CreateScenarioRunsWhateverIsPluggedIn) {
+    start.createScenario(); // nothing plugged in yet: harmless
+    int runs = 0;
+    start.setCreateScenarioAction([&] { ++runs; });
+    start.createScenario();
+    EXPECT_EQ(runs, 1);
+}
+
+} // namespace
+} // namespace bm::context

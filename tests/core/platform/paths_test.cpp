@@ -1,0 +1,85 @@
+#include "core/platform/paths.h"
+
+#include "support/temp_game_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace bm::platform {
+namespace {
+namespace fs = std::filesystem;
+using test::TempGameFolder;
+
+TEST(ContextPath, TurnsTheContextFolderIntoANativePathBelowTheGameFolder) {
+    TempGameFolder game;
+    const fs::path root = fs::current_path();
+    const struct {
+        const char* context;
+        const char* file;
+        fs::path expected;
+    } cases[] = {
+        {"\\Data\\", "wrestlers.bm1", root / "Data" / "wrestlers.bm1"},
+        {"\\Scenarios\\Old Times\\", "venues.txt", root / "Scenarios" / "Old Times" / "venues.txt"},
+        {"\\My Save\\", "", root / "My Save"},
+        {"\\..\\..\\etc\\", "passwd", root / "etc" / "passwd"},
+        {"", "x", root / "x"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(contextPath(c.context, c.file), c.expected) << c.context;
+    }
+}
+
+TEST(ContextPath, ReadsTheCurrentDirectoryAfresh) {
+    TempGameFolder first;
+    const fs::path before = contextPath("\\Data\\", "a");
+    TempGameFolder second;
+    EXPECT_NE(contextPath("\\Data\\", "a"), before);
+    EXPECT_EQ(contextPath("\\Data\\", "a"), second.root() / "Data" / "a");
+}
+
+TEST(Listings, AreSortedAndMatchCaseSensitively) {
+    TempGameFolder game;
+    for (const char* f : {"b.fed", "a.fed", "A.FED", "c.Fed", "x.fed.bak", "logo.jpg", "pic.GIF",
+                          "z.gif", "m.jpeg", "w.bmp"}) {
+        game.write(std::string("Data/") + f, "x");
+    }
+    game.makeFolder("Data/folder.fed");
+    EXPECT_EQ(listFiles(game.path("Data"), "*.fed"), (std::vector<std::string>{"a.fed", "b.fed"}));
+    EXPECT_EQ(listFiles(game.path("Data"), "*.jpg;*.jpeg;*.bmp;*.gif"),
+              (std::vector<std::string>{"logo.jpg", "m.jpeg", "w.bmp", "z.gif"}));
+    EXPECT_TRUE(listFiles(game.path("Missing"), "*").empty());
+
+    game.makeFolder("Scenarios/beta");
+    game.makeFolder("Scenarios/Alpha");
+    game.makeFolder("Scenarios/alpha");
+    game.write("Scenarios/file", "x");
+    EXPECT_EQ(listFolders(game.path("Scenarios")),
+              (std::vector<std::string>{"Alpha", "alpha", "beta"}));
+}
+
+TEST(Names, SafeFileNamesAndPlainFolderNames) {
+    const struct {
+        const char* name;
+        bool safeFile;
+        bool plainFolder;
+    } cases[] = {
+        {"bmf.fed", true, true},      {"My Promotion.fed", true, true},
+        {"", false, false},           {".", false, false},
+        {"..", false, false},         {"a/b.fed", false, false},
+        {"a\\b.fed", false, false},   {"C:x.fed", false, false},
+        {"*.fed", false, true},       {"what?.fed", false, true},
+        {"a<b.fed", false, true},     {"pipe|.fed", false, true},
+        {"quote\".fed", false, true}, {"CON", false, true},
+        {"con.fed", false, true},     {"Lpt1.fed", false, true},
+        {"COM0.fed", true, true},     {"console.fed", true, true},
+        {"trailing.", false, true},   {"trailing ", false, true},
+        {"tab\t.fed", false, false},  {"caf\xe9.fed", true, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isSafeFileName(c.name), c.safeFile) << '"' << c.name << '"';
+        EXPECT_EQ(isPlainFolderName(c.name), c.plainFolder) << '"' << c.name << '"';
+    }
+    EXPECT_FALSE(isSafeFileName(std::string(256, 'a')));
+}
+
+} // namespace
+} // namespace bm::platform

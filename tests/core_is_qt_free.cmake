@@ -1,0 +1,12 @@
+# The core builds and is tested with the standard library alone.
+file(GLOB_RECURSE files "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+set(offenders "")
+foreach(f ${files})
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt)")
+    if(hits)
+        list(APPEND offenders "${f}: ${hits}")
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "Qt headers in the core:\n${offenders}")
+endif()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "gui/app/gui_app.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_game_folder.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace bm::test {
+
+// The real views over the real models, with scripted dialogs, on a temporary
+// game folder.
+class GuiTest : public testing::Test {
+protected:
+    TempGameFolder game;
+    ScriptedDialogs dialogs;
+    gui::GuiApp app{dialogs};
+
+    static void click(QAbstractButton* button) {
+        ASSERT_TRUE(button->isVisible()) << button->text().toStdString();
+        ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static QString accessibleName(QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    }
+    // Saves a picture of a window when BM_SCREENSHOT_DIR names a folder.
+    static void screenshot(QWidget* w, const QString& name) {
+        const QString dir = qEnvironmentVariable("BM_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            w->grab().save(dir + "/" + name + ".png");
+        }
+    }
+};
+
+} // namespace bm::test

@@ -1,0 +1,59 @@
+#include "gui/ui/text_codec.h"
+
+#include "gui/ui/value_field.h"
+#include "support/temp_game_folder.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace bm::gui {
+namespace {
+
+TEST(TextCodec, EveryByteButLineEndsSurvivesDisplayAndReEntry) {
+    const std::string bytes = test::everyByteButLineEnds();
+    QLineEdit edit;
+    edit.setText(toDisplay(bytes));
+    EXPECT_EQ(toBytes(edit.text()), bytes);
+    for (const char b : bytes) {
+        const std::string one(1, b);
+        edit.setText(toDisplay(one));
+        EXPECT_EQ(toBytes(edit.text()), one) << static_cast<int>(static_cast<unsigned char>(b));
+    }
+}
+
+TEST(TextCodec, ShowsWindows1252AndTurnsTheUnwritableIntoQuestionMarks) {
+    EXPECT_EQ(toDisplay("\x80 caf\xe9 \x93q\x94"), QString::fromUtf8("€ café “q”"));
+    EXPECT_EQ(toBytes(QString::fromUtf8("€ café “q”")), "\x80 caf\xe9 \x93q\x94");
+    EXPECT_EQ(toBytes(QString::fromUtf8("Ωx😀")), "?x?");
+    EXPECT_EQ(toDisplayText("a\r\nb"), QStringLiteral("a\nb"));
+}
+
+TEST(ValueField, OpensByClickEnterOrSpaceAndAnnouncesCaptionAndValue) {
+    ValueField field(QStringLiteral("Promotion Name"));
+    field.setValue(QStringLiteral("Northern Grapplers"));
+    field.show();
+    QSignalSpy opened(&field, &QAbstractButton::clicked);
+    QTest::mouseClick(&field, Qt::LeftButton);
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_Return);
+    QTest::keyClick(&field, Qt::Key_Enter);
+    QTest::keyClick(&field, Qt::Key_Space);
+    EXPECT_EQ(opened.count(), 4);
+    EXPECT_EQ(field.focusPolicy(), Qt::StrongFocus);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&field);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Promotion Name"));
+    EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("Northern Grapplers"));
+    field.setValue(QStringLiteral("Changed"));
+    EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("Changed"));
+    field.setEnabled(false);
+    QTest::mouseClick(&field, Qt::LeftButton);
+    EXPECT_EQ(opened.count(), 4) << "a disabled field does not open";
+}
+
+} // namespace
+} // namespace bm::gui

@@ -1,0 +1,81 @@
+#include "support/temp_game_folder.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+namespace bm::test {
+namespace fs = std::filesystem;
+
+TempGameFolder::TempGameFolder(bool withData) : previous_(fs::current_path()) {
+    static std::atomic<unsigned> counter{0};
+    std::random_device rd;
+    for (;;) {
+        root_ = fs::temp_directory_path() /
+                ("bm13-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
+        if (fs::create_directory(root_)) {
+            break;
+        }
+    }
+    if (withData) {
+        fs::create_directory(root_ / "Data");
+    }
+    fs::current_path(root_);
+}
+
+TempGameFolder::~TempGameFolder() {
+    std::error_code ec;
+    fs::current_path(previous_, ec);
+    // Tests may leave read-only or odd entries behind; make sure they go.
+    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(root_, ec);
+}
+
+fs::path TempGameFolder::path(std::string_view relative) const {
+    return root_ / fs::path(std::string(relative));
+}
+
+void TempGameFolder::write(std::string_view relative, std::string_view bytes) const {
+    const fs::path p = path(relative);
+    fs::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("test setup could not write " + p.string());
+    }
+}
+
+void TempGameFolder::writeLines(std::string_view relative,
+                                const std::vector<std::string>& lines) const {
+    std::string bytes;
+    for (const auto& l : lines) {
+        bytes += l + "\r\n";
+    }
+    write(relative, bytes);
+}
+
+std::string TempGameFolder::read(std::string_view relative) const {
+    std::ifstream in(path(relative), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void TempGameFolder::makeFolder(std::string_view relative) const {
+    fs::create_directories(path(relative));
+}
+
+bool TempGameFolder::exists(std::string_view relative) const {
+    return fs::exists(path(relative));
+}
+
+std::string everyByteButLineEnds() {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n') {
+            bytes.push_back(static_cast<char>(b));
+        }
+    }
+    return bytes;
+}
+
+} // namespace bm::test

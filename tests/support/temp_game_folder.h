@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bm::test {
+
+// A fresh game folder (with an empty Data folder) that is the current
+// directory for the lifetime of the object; the previous one is restored and
+// the folder removed afterwards.
+class TempGameFolder {
+public:
+    explicit TempGameFolder(bool withData = true);
+    ~TempGameFolder();
+    TempGameFolder(const TempGameFolder&) = delete;
+    TempGameFolder& operator=(const TempGameFolder&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path path(std::string_view relative) const;
+
+    // Writes raw bytes, making folders on the way.
+    void write(std::string_view relative, std::string_view bytes) const;
+    // Writes lines, each ended by CR LF.
+    void writeLines(std::string_view relative, const std::vector<std::string>& lines) const;
+    std::string read(std::string_view relative) const;
+    void makeFolder(std::string_view relative) const;
+    bool exists(std::string_view relative) const;
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path previous_;
+};
+
+// The bytes of every value 0..255 except CR and LF, as one line.
+std::string everyByteButLineEnds();
+
+} // namespace bm::test
