@@ -35,7 +35,10 @@ public:
     virtual ~Navigator() = default;
 
     void go(Screen target) {
-        showScreen(target);
+        // A screen that cannot be shown must not take the current one away.
+        if (!showScreen(target)) {
+            return;
+        }
         if (current_ && *current_ != target) {
             hideScreen(*current_);
         }
@@ -49,7 +52,8 @@ public:
     std::optional<Screen> current() const { return current_; }
 
 protected:
-    virtual void showScreen(Screen screen) = 0;
+    // False when there is no such window (yet).
+    virtual bool showScreen(Screen screen) = 0;
     virtual void hideScreen(Screen screen) = 0;
     virtual void quitProgram() = 0;
 

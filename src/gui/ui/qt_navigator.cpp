@@ -14,10 +14,10 @@ QWidget* QtNavigator::window(ui::Screen screen) const {
     return it == windows_.end() ? nullptr : it->second.data();
 }
 
-void QtNavigator::showScreen(ui::Screen screen) {
+bool QtNavigator::showScreen(ui::Screen screen) {
     QWidget* target = window(screen);
     if (!target) {
-        return;
+        return false;
     }
     const bool sideWindow =
         screen == ui::Screen::ImagePicker || screen == ui::Screen::DateCalculator;
@@ -43,6 +43,7 @@ void QtNavigator::showScreen(ui::Screen screen) {
     target->show();
     target->raise();
     target->activateWindow();
+    return true;
 }
 
 void QtNavigator::hideScreen(ui::Screen screen) {

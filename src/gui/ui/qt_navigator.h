@@ -17,7 +17,7 @@ public:
     QWidget* window(ui::Screen screen) const;
 
 protected:
-    void showScreen(ui::Screen screen) override;
+    bool showScreen(ui::Screen screen) override;
     void hideScreen(ui::Screen screen) override;
     void quitProgram() override;
 
