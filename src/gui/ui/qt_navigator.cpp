@@ -1,6 +1,7 @@
 #include "gui/ui/qt_navigator.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 
 namespace bm::gui {
@@ -39,6 +40,14 @@ bool QtNavigator::showScreen(ui::Screen screen) {
                 std::max(area.top(), std::min(place.top(), area.bottom() - place.height())));
         }
         target->move(place.topLeft());
+    } else if (!from && !target->isVisible()) {
+        // The first window of the run: in the middle of the screen.
+        if (const QScreen* display = QGuiApplication::primaryScreen()) {
+            target->adjustSize();
+            QRect place = target->frameGeometry();
+            place.moveCenter(display->availableGeometry().center());
+            target->move(place.topLeft());
+        }
     }
     target->show();
     target->raise();
