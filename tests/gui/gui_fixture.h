@@ -31,6 +31,13 @@ protected:
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         return a ? a->text(QAccessible::Name) : QString();
     }
+    // The text of the label that names a control (its buddy). On Linux a drop-down
+    // is announced by this relation; its own name there is its current entry.
+    static QString labelledBy(QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        const auto labels = a ? a->relations(QAccessible::Label) : decltype(a->relations()){};
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
     // Saves a picture of a window when BM_SCREENSHOT_DIR names a folder.
     static void screenshot(QWidget* w, const QString& name) {
         const QString dir = qEnvironmentVariable("BM_SCREENSHOT_DIR");

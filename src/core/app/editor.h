@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/calendar/date_calculator.h"
 #include "core/context/editing_menu.h"
+#include "core/context/start_date.h"
 #include "core/context/start_screen.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
@@ -18,6 +20,8 @@ public:
 
     context::EditingMenu menu;
     context::StartScreen start;
+    context::StartDateScreen startDate;
+    calendar::DateCalculator calculator;
 };
 
 } // namespace bm::app

@@ -5,8 +5,12 @@ namespace bm::gui {
 GuiApp::GuiApp(ui::Dialogs& dialogs) : editor_(dialogs, navigator_) {
     startView = std::make_unique<StartScreenView>(editor_.start);
     menuView = std::make_unique<EditingMenuView>(editor_.menu);
+    startDateView = std::make_unique<StartDateView>(editor_.startDate);
+    calculatorView = std::make_unique<DateCalculatorView>(editor_.calculator);
     navigator_.add(ui::Screen::Start, startView.get());
     navigator_.add(ui::Screen::EditingMenu, menuView.get());
+    navigator_.add(ui::Screen::StartDate, startDateView.get());
+    navigator_.add(ui::Screen::DateCalculator, calculatorView.get());
 }
 
 GuiApp::~GuiApp() = default;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/app/editor.h"
+#include "gui/calendar/date_calculator_view.h"
 #include "gui/context/editing_menu_view.h"
+#include "gui/context/start_date_view.h"
 #include "gui/context/start_screen_view.h"
 #include "gui/ui/qt_navigator.h"
 
@@ -25,6 +27,8 @@ public:
     // Views, owned here (top-level windows have no parent).
     std::unique_ptr<StartScreenView> startView;
     std::unique_ptr<EditingMenuView> menuView;
+    std::unique_ptr<StartDateView> startDateView;
+    std::unique_ptr<DateCalculatorView> calculatorView;
 
 private:
     QtNavigator navigator_;
