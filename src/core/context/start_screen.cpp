@@ -1,5 +1,6 @@
 #include "core/context/start_screen.h"
 
+#include "core/context/main_data.h"
 #include "core/platform/line_file.h"
 #include "core/platform/paths.h"
 
@@ -146,7 +147,7 @@ void StartScreen::enterScenario(const std::string& name) {
     menu_.setContext("\\Scenarios\\" + name + "\\", kHeadingScenario);
     menu_.setEnabled(MenuButton::CheckScenario, true);
     menu_.setEnabled(MenuButton::ScenarioInfo, true);
-    repairFromData("maindata.bm1",
+    repairFromData(maindata::kFileName,
                    "This scenario was missing the maindata.bm1 file. The editor has now copied "
                    "the new game maindata.bm1 file into this scenario's folder. Don't forget to "
                    "update the start date of the scenario!");
