@@ -1,7 +1,11 @@
 #pragma once
 
 #include "core/context/editing_menu.h"
+#include "core/context/image_picker.h"
 #include "core/context/start_screen.h"
+#include "core/promotion/promotion_chooser.h"
+#include "core/promotion/promotion_menu.h"
+#include "core/promotion/step1.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 
@@ -12,12 +16,20 @@ namespace bm::app {
 class Editor {
 public:
     Editor(ui::Dialogs& dialogs, ui::Navigator& navigator);
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
 
     ui::Dialogs& dialogs;
     ui::Navigator& navigator;
 
     context::EditingMenu menu;
     context::StartScreen start;
+
+    // The chooser owns the promotion record that the picker and the steps edit.
+    promotion::PromotionChooser chooser;
+    context::ImagePicker picker;
+    promotion::PromotionMenu promotionMenu;
+    promotion::Step1 step1;
 };
 
 } // namespace bm::app
