@@ -2,7 +2,11 @@
 
 #include "core/app/editor.h"
 #include "gui/context/editing_menu_view.h"
+#include "gui/context/image_picker_view.h"
 #include "gui/context/start_screen_view.h"
+#include "gui/promotion/promotion_chooser_view.h"
+#include "gui/promotion/promotion_menu_view.h"
+#include "gui/promotion/step1_view.h"
 #include "gui/ui/qt_navigator.h"
 
 #include <memory>
@@ -25,6 +29,10 @@ public:
     // Views, owned here (top-level windows have no parent).
     std::unique_ptr<StartScreenView> startView;
     std::unique_ptr<EditingMenuView> menuView;
+    std::unique_ptr<PromotionMenuView> promotionMenuView;
+    std::unique_ptr<PromotionChooserView> chooserView;
+    std::unique_ptr<Step1View> step1View;
+    std::unique_ptr<ImagePickerView> pickerView;
 
 private:
     QtNavigator navigator_;
