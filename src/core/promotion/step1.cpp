@@ -5,6 +5,16 @@
 
 namespace bm::promotion {
 
+// step1Prompt() finds a field's prompt by its position.
+static_assert([] {
+    for (std::size_t i = 0; i < kStep1Prompts.size(); ++i) {
+        if (static_cast<std::size_t>(kStep1Prompts[i].field) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
+
 const Step1Prompt& step1Prompt(Step1Field field) {
     return kStep1Prompts[static_cast<std::size_t>(field)];
 }
@@ -12,9 +22,7 @@ const Step1Prompt& step1Prompt(Step1Field field) {
 Step1::Step1(ui::Dialogs& dialogs, ui::Navigator& navigator, PromotionChooser& chooser,
              context::ImagePicker& picker)
     : dialogs_(dialogs), navigator_(navigator), chooser_(chooser), picker_(picker),
-      record_(chooser.record()) {
-    static_assert(static_cast<std::size_t>(Step1Field::brand2) + 1 == kStep1Prompts.size());
-}
+      record_(chooser.record()) {}
 
 std::string& Step1::field(Step1Field f) {
     return fields_[static_cast<std::size_t>(f)];

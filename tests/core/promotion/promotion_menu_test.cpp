@@ -2,20 +2,28 @@
 
 #include "support/editor_fixture.h"
 
+#include <tuple>
+
 namespace bm::promotion {
 namespace {
 
-using test::ScriptedDialogs;
 using ui::Icon;
 using ui::Screen;
-using Kind = ScriptedDialogs::Kind;
+using Kind = test::ScriptedDialogs::Kind;
 
-struct Box {
-    Kind kind;
-    std::string title;
-    std::string text;
-    Icon icon = Icon::None;
-};
+// One box as the user saw it: kind, title, text, icon.
+using Box = std::tuple<Kind, std::string, std::string, Icon>;
+
+const Box kFilenamePrompt{Kind::Prompt, "Filename",
+                          "Please enter a filename for this new promotion.", Icon::None};
+const Box kExists{Kind::Message, "File Already Exists",
+                  "There is already a file in this directory with that name. Please choose a "
+                  "different name.",
+                  Icon::None};
+const Box kInvalid{Kind::Message, "Filename Invalid", "The filename must end in .fed.", Icon::None};
+Box unusable(std::string_view name) {
+    return {Kind::Message, "Filename Invalid", unusableFilenameMessage(name), Icon::Exclamation};
+}
 
 class PromotionMenuTest : public test::EditorTest {
 protected:
@@ -26,41 +34,14 @@ protected:
         navigator.go(Screen::EditingMenu);
         editor.menu.press(context::MenuButton::Promotions);
     }
-
     std::vector<Box> boxes() const {
         std::vector<Box> out;
         for (const auto& s : dialogs.shown()) {
-            out.push_back({s.kind, s.title, s.text, s.icon});
+            out.emplace_back(s.kind, s.title, s.text, s.icon);
         }
         return out;
     }
-    static Box filenamePrompt() {
-        return {Kind::Prompt, "Filename", "Please enter a filename for this new promotion."};
-    }
-    static Box exists() {
-        return {Kind::Message, "File Already Exists",
-                "There is already a file in this directory with that name. Please choose a "
-                "different name."};
-    }
-    static Box invalid() {
-        return {Kind::Message, "Filename Invalid", "The filename must end in .fed."};
-    }
-    static Box unusable(std::string_view name) {
-        return {Kind::Message, "Filename Invalid", unusableFilenameMessage(name),
-                Icon::Exclamation};
-    }
 };
-
-void expectBoxes(const std::vector<Box>& actual, const std::vector<Box>& expected,
-                 const std::string& label) {
-    ASSERT_EQ(actual.size(), expected.size()) << label;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(actual[i].kind, expected[i].kind) << label << " box " << i;
-        EXPECT_EQ(actual[i].title, expected[i].title) << label << " box " << i;
-        EXPECT_EQ(actual[i].text, expected[i].text) << label << " box " << i;
-        EXPECT_EQ(actual[i].icon, expected[i].icon) << label << " box " << i;
-    }
-}
 
 TEST_F(PromotionMenuTest, EditingMenuOpensItAndBackReturns) {
     EXPECT_EQ(navigator.current(), Screen::PromotionMenu);
@@ -94,12 +75,12 @@ TEST_F(PromotionMenuTest, RefusedRepliesAreExplainedInOrderAndAskedAgain) {
         std::string reply;
         std::vector<Box> refusals;
     } cases[] = {
-        {"taken.fed", {exists()}},
-        {"abc", {invalid()}},
-        {"taken", {exists(), invalid()}},
-        {"new.FED", {invalid()}},
-        {"new.Fed", {invalid()}},
-        {"new.fed.txt", {invalid()}},
+        {"taken.fed", {kExists}},
+        {"abc", {kInvalid}},
+        {"taken", {kExists, kInvalid}},
+        {"new.FED", {kInvalid}},
+        {"new.Fed", {kInvalid}},
+        {"new.fed.txt", {kInvalid}},
         {"a/b.fed", {unusable("a/b.fed")}},
         {"..\\up.fed", {unusable("..\\up.fed")}},
         {"../taken.fed", {unusable("../taken.fed")}},
@@ -115,10 +96,10 @@ TEST_F(PromotionMenuTest, RefusedRepliesAreExplainedInOrderAndAskedAgain) {
         dialogs.clear();
         dialogs.reply(c.reply).reply("");
         promotionMenu.createPromotion();
-        std::vector<Box> expected{filenamePrompt()};
+        std::vector<Box> expected{kFilenamePrompt};
         expected.insert(expected.end(), c.refusals.begin(), c.refusals.end());
-        expected.push_back(filenamePrompt());
-        expectBoxes(boxes(), expected, c.reply);
+        expected.push_back(kFilenamePrompt);
+        EXPECT_EQ(boxes(), expected) << c.reply;
         EXPECT_EQ(chooser.nameoffile(), "filename") << c.reply;
         EXPECT_EQ(chooser.record().lineCount(), 0u) << c.reply;
         EXPECT_EQ(navigator.current(), Screen::PromotionMenu) << c.reply;
@@ -130,9 +111,8 @@ TEST_F(PromotionMenuTest, AsksUntilANameIsFreeAndEndsInFed) {
     game.write("Data/taken.fed", "x\r\n");
     dialogs.reply("taken.fed").reply("abc").reply("North Side.fed");
     promotionMenu.createPromotion();
-    expectBoxes(boxes(),
-                {filenamePrompt(), exists(), filenamePrompt(), invalid(), filenamePrompt()},
-                "three tries");
+    EXPECT_EQ(boxes(), (std::vector<Box>{kFilenamePrompt, kExists, kFilenamePrompt, kInvalid,
+                                         kFilenamePrompt}));
     EXPECT_EQ(chooser.nameoffile(), "North Side.fed");
     EXPECT_EQ(navigator.current(), Screen::Step1);
 }
