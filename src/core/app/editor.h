@@ -2,8 +2,12 @@
 
 #include "core/calendar/date_calculator.h"
 #include "core/context/editing_menu.h"
+#include "core/context/image_picker.h"
 #include "core/context/start_date.h"
 #include "core/context/start_screen.h"
+#include "core/promotion/promotion_chooser.h"
+#include "core/promotion/promotion_menu.h"
+#include "core/promotion/step1.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 
@@ -14,6 +18,8 @@ namespace bm::app {
 class Editor {
 public:
     Editor(ui::Dialogs& dialogs, ui::Navigator& navigator);
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
 
     ui::Dialogs& dialogs;
     ui::Navigator& navigator;
@@ -22,6 +28,12 @@ public:
     context::StartScreen start;
     context::StartDateScreen startDate;
     calendar::DateCalculator calculator;
+
+    // The chooser owns the promotion record that the picker and the steps edit.
+    promotion::PromotionChooser chooser;
+    context::ImagePicker picker;
+    promotion::PromotionMenu promotionMenu;
+    promotion::Step1 step1;
 };
 
 } // namespace bm::app

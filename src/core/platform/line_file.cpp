@@ -207,4 +207,21 @@ Status copyFileAtomic(const fs::path& from, const fs::path& to) {
     return writeFileAtomic(to, bytes);
 }
 
+Status deleteFile(const fs::path& path) {
+    std::error_code ec;
+    // The entry itself: a link is removed, never what it points to.
+    const fs::file_status entry = fs::symlink_status(path, ec);
+    if (ec || !fs::exists(entry)) {
+        return Status::failure("The file " + quoted(path) + " does not exist.");
+    }
+    if (fs::is_directory(entry)) {
+        return Status::failure(quoted(path) + " is a folder, not a file.");
+    }
+    if (!fs::remove(path, ec) || ec) {
+        return Status::failure("The file " + quoted(path) + " could not be deleted" +
+                               (ec ? " (" + ec.message() + ")." : std::string(".")));
+    }
+    return Status::success();
+}
+
 } // namespace bm::platform

@@ -39,4 +39,7 @@ Status writeLines(const std::filesystem::path& path, const Lines& lines);
 // Copies a file the same way: the target appears complete or not at all.
 Status copyFileAtomic(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Deletes one file (never a folder); a failure names the file.
+Status deleteFile(const std::filesystem::path& path);
+
 } // namespace bm::platform

@@ -155,5 +155,21 @@ TEST(CopyFileAtomic, CopiesBytesExactlyOrReportsTheSource) {
     EXPECT_FALSE(game.exists("Scenarios/S/venues.txt"));
 }
 
+TEST(DeleteFile, RemovesFilesOnlyAndNamesTheOneItCannotRemove) {
+    TempGameFolder game;
+    game.write("Data/gone.fed", "x");
+    ASSERT_TRUE(deleteFile(game.path("Data/gone.fed")).ok());
+    EXPECT_FALSE(game.exists("Data/gone.fed"));
+
+    game.write("Data/full.fed/inside.txt", "x");
+    game.makeFolder("Data/empty.fed");
+    for (const char* name : {"Data/gone.fed", "Data/full.fed", "Data/empty.fed"}) {
+        const auto status = deleteFile(game.path(name));
+        EXPECT_FALSE(status.ok()) << name;
+        EXPECT_NE(status.message().find(game.path(name).string()), std::string::npos) << name;
+    }
+    EXPECT_TRUE(game.exists("Data/empty.fed")) << "never a folder, even an empty one";
+}
+
 } // namespace
 } // namespace bm::platform

@@ -1,0 +1,161 @@
+#include "gui/context/image_picker_view.h"
+
+#include "gui/ui/caption.h"
+#include "gui/ui/screen_view.h"
+#include "gui/ui/text_codec.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace bm::gui {
+namespace {
+
+// A logo is a few hundred kilobytes; anything far beyond is not read at all.
+constexpr qint64 kMaxPreviewBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxPreviewPixels = 25'000'000;
+
+QString toQtPath(const std::filesystem::path& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+
+} // namespace
+
+QImage loadPreviewImage(const QString& file, QSize box) {
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > kMaxPreviewBytes) {
+        return {};
+    }
+    QImageReader reader(file);
+    const QSize full = reader.size();
+    if (!full.isValid() || full.isEmpty() ||
+        static_cast<qint64>(full.width()) * full.height() > kMaxPreviewPixels) {
+        return {};
+    }
+    if (full.width() > box.width() || full.height() > box.height()) {
+        reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio));
+    }
+    return reader.read();
+}
+
+ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model) {
+    setWindowTitle(toDisplay(context::kImagePickerTitle));
+    heading = new QLabel(this);
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    list = new QListWidget(this);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(220, kPreviewHeight);
+    preview = new QLabel(this);
+    preview->setFixedSize(kPreviewWidth + 4, kPreviewHeight + 4);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    preview->setAccessibleName(tr("Preview"));
+    useButton = makeButton(toDisplay(context::kUseImage), this);
+    noImageButton = makeButton(toDisplay(context::kUseNoImage), this);
+    noChangesButton = makeButton(toDisplay(context::kMakeNoChanges), this);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(list, 1);
+    body->addWidget(preview, 0, Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    for (auto* b : {useButton, noImageButton, noChangesButton}) {
+        b->setMinimumHeight(34);
+        buttons->addWidget(b);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
+
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto chosen = list->selectedItems();
+        model_.select(chosen.isEmpty() ? -1 : list->row(chosen.front()));
+    });
+    connect(list, &QListWidget::itemActivated, this, [this] { model_.useImage(); });
+    connect(useButton, &QPushButton::clicked, this, [this] { model_.useImage(); });
+    connect(noImageButton, &QPushButton::clicked, this, [this] { model_.useNoImage(); });
+    connect(noChangesButton, &QPushButton::clicked, this, [this] { model_.makeNoChanges(); });
+
+    model_.subscribe([this] { render(); });
+    render();
+}
+
+void ImagePickerView::render() {
+    setCaption(heading, list, toDisplay(model_.heading()));
+    noImageButton->setEnabled(model_.noImageEnabled());
+    {
+        const QSignalBlocker blocker(list);
+        QStringList items;
+        for (const auto& file : model_.files()) {
+            items << toDisplay(file);
+        }
+        bool same = list->count() == items.size();
+        for (int i = 0; same && i < items.size(); ++i) {
+            same = list->item(i)->text() == items[i];
+        }
+        if (!same) {
+            list->clear();
+            list->addItems(items);
+        }
+        if (model_.selected() < 0) {
+            list->clearSelection();
+            list->setCurrentRow(-1);
+        } else {
+            list->setCurrentRow(model_.selected(), QItemSelectionModel::ClearAndSelect);
+        }
+    }
+    showPreview(model_.preview());
+}
+
+void ImagePickerView::showPreview(const std::filesystem::path& file) {
+    // Each opening reads the file again: it may have changed meanwhile.
+    if (previewLoaded_ && file == previewed_ && isVisible()) {
+        return;
+    }
+    previewed_ = file;
+    previewLoaded_ = true;
+    const QString path = file.empty() ? QString() : toQtPath(file);
+    const QImage image =
+        path.isEmpty() ? QImage() : loadPreviewImage(path, QSize(kPreviewWidth, kPreviewHeight));
+    preview->setPixmap(QPixmap::fromImage(image));
+    preview->setAccessibleDescription(image.isNull() ? QString() : QFileInfo(path).fileName());
+}
+
+void ImagePickerView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    list->setFocus();
+}
+
+void ImagePickerView::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves the picker as "Make No Changes" does, as in a dialog.
+    if (event->key() == Qt::Key_Escape) {
+        model_.makeNoChanges();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImagePickerView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (isVisible()) {
+        model_.makeNoChanges();
+    }
+}
+
+} // namespace bm::gui

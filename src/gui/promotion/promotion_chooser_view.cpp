@@ -1,0 +1,94 @@
+#include "gui/promotion/promotion_chooser_view.h"
+
+#include "gui/ui/caption.h"
+#include "gui/ui/text_codec.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace bm::gui {
+
+PromotionChooserView::PromotionChooserView(promotion::PromotionChooser& model, QWidget* parent)
+    : ScreenView(ui::Screen::PromotionChooser, parent), model_(model) {
+    heading = new QLabel(this);
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    promptLine = new QLabel(this);
+    promptLine->setTextFormat(Qt::PlainText);
+    promptLine->setMinimumHeight(promptLine->fontMetrics().height() + 4);
+    list = new QListWidget(this);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(340, 260);
+    nameoffile = new QLabel(this);
+    nameoffile->setTextFormat(Qt::PlainText);
+    actionButton = makeButton(QString(), this);
+    backButton = makeButton(toDisplay(promotion::kChooserBack), this);
+    for (auto* b : {actionButton, backButton}) {
+        b->setMinimumSize(170, 34);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(actionButton);
+    buttons->addStretch();
+    buttons->addWidget(backButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(promptLine);
+    layout->addWidget(list, 1);
+    layout->addWidget(nameoffile);
+    layout->addLayout(buttons);
+
+    // The selection, not the current row: an item only counts once chosen.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto chosen = list->selectedItems();
+        model_.select(chosen.isEmpty() ? -1 : list->row(chosen.front()));
+    });
+    connect(list, &QListWidget::itemActivated, this, [this] { model_.act(); });
+    connect(actionButton, &QPushButton::clicked, this, [this] { model_.act(); });
+    connect(backButton, &QPushButton::clicked, this, [this] { model_.back(); });
+
+    model_.subscribe([this] { render(); });
+    render();
+}
+
+void PromotionChooserView::render() {
+    // The list is named by the heading; the promotion name of the clicked
+    // file is read out with it.
+    setCaption(heading, list, toDisplay(model_.heading()));
+    promptLine->setText(toDisplay(model_.promptLine()));
+    list->setAccessibleDescription(promptLine->text());
+    nameoffile->setText(toDisplay(model_.nameoffile()));
+    actionButton->setText(toDisplay(model_.actionCaption()));
+    const QSignalBlocker blocker(list);
+    QStringList items;
+    for (const auto& file : model_.files()) {
+        items << toDisplay(file);
+    }
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) {
+        same = list->item(i)->text() == items[i];
+    }
+    if (!same) {
+        list->clear();
+        list->addItems(items);
+    }
+    if (model_.selected() < 0) {
+        list->clearSelection();
+        list->setCurrentRow(-1);
+    } else {
+        list->setCurrentRow(model_.selected(), QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void PromotionChooserView::showEvent(QShowEvent* event) {
+    ScreenView::showEvent(event);
+    list->setFocus();
+}
+
+} // namespace bm::gui
