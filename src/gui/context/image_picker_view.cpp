@@ -1,6 +1,7 @@
 #include "gui/context/image_picker_view.h"
 
 #include "gui/ui/caption.h"
+#include "gui/ui/choice_list.h"
 #include "gui/ui/screen_view.h"
 #include "gui/ui/text_codec.h"
 
@@ -83,10 +84,7 @@ ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
     layout->addLayout(body);
     layout->addLayout(buttons);
 
-    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto chosen = list->selectedItems();
-        model_.select(chosen.isEmpty() ? -1 : list->row(chosen.front()));
-    });
+    onChoiceListChosen(list, this, [this](int row) { model_.select(row); });
     connect(list, &QListWidget::itemActivated, this, [this] { model_.useImage(); });
     connect(useButton, &QPushButton::clicked, this, [this] { model_.useImage(); });
     connect(noImageButton, &QPushButton::clicked, this, [this] { model_.useNoImage(); });
@@ -99,27 +97,7 @@ ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
 void ImagePickerView::render() {
     setCaption(heading, list, toDisplay(model_.heading()));
     noImageButton->setEnabled(model_.noImageEnabled());
-    {
-        const QSignalBlocker blocker(list);
-        QStringList items;
-        for (const auto& file : model_.files()) {
-            items << toDisplay(file);
-        }
-        bool same = list->count() == items.size();
-        for (int i = 0; same && i < items.size(); ++i) {
-            same = list->item(i)->text() == items[i];
-        }
-        if (!same) {
-            list->clear();
-            list->addItems(items);
-        }
-        if (model_.selected() < 0) {
-            list->clearSelection();
-            list->setCurrentRow(-1);
-        } else {
-            list->setCurrentRow(model_.selected(), QItemSelectionModel::ClearAndSelect);
-        }
-    }
+    showChoiceList(list, model_.files(), model_.selected());
     showPreview(model_.preview());
 }
 

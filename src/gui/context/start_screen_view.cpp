@@ -1,6 +1,7 @@
 #include "gui/context/start_screen_view.h"
 
 #include "gui/ui/caption.h"
+#include "gui/ui/choice_list.h"
 #include "gui/ui/text_codec.h"
 
 #include <QHBoxLayout>
@@ -51,11 +52,7 @@ StartScreenView::StartScreenView(context::StartScreen& model, QWidget* parent)
     connect(createScenarioButton, &QPushButton::clicked, this, [this] { model_.createScenario(); });
     connect(savedGameButton, &QPushButton::clicked, this, [this] { model_.editSavedGame(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { model_.exit(); });
-    // The selection, not the current row: an item only counts once chosen.
-    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto chosen = list->selectedItems();
-        model_.select(chosen.isEmpty() ? -1 : list->row(chosen.front()));
-    });
+    onChoiceListChosen(list, this, [this](int row) { model_.select(row); });
     connect(list, &QListWidget::itemActivated, this, [this] { model_.ok(); });
     connect(okButton, &QPushButton::clicked, this, [this] { model_.ok(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { model_.cancel(); });
@@ -71,26 +68,7 @@ void StartScreenView::render() {
     mainPanel_->setVisible(!choosing);
     choicePanel_->setVisible(choosing);
     setCaption(listHeading, list, toDisplay(model_.listHeading()));
-    {
-        const QSignalBlocker blocker(list);
-        QStringList items;
-        for (const auto& item : model_.items()) {
-            items << toDisplay(item);
-        }
-        bool same = list->count() == items.size();
-        for (int i = 0; same && i < items.size(); ++i) {
-            same = list->item(i)->text() == items[i];
-        }
-        if (!same) {
-            list->clear();
-            list->addItems(items);
-        }
-        if (model_.selected() < 0) {
-            list->clearSelection();
-        } else {
-            list->setCurrentRow(model_.selected(), QItemSelectionModel::ClearAndSelect);
-        }
-    }
+    showChoiceList(list, model_.items(), model_.selected());
     // Keep the keyboard where the user now works.
     if (choosing && !wasChoosing) {
         list->setFocus();

@@ -1,6 +1,7 @@
 #include "gui/promotion/promotion_chooser_view.h"
 
 #include "gui/ui/caption.h"
+#include "gui/ui/choice_list.h"
 #include "gui/ui/text_codec.h"
 
 #include <QHBoxLayout>
@@ -44,11 +45,7 @@ PromotionChooserView::PromotionChooserView(promotion::PromotionChooser& model, Q
     layout->addWidget(nameoffile);
     layout->addLayout(buttons);
 
-    // The selection, not the current row: an item only counts once chosen.
-    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto chosen = list->selectedItems();
-        model_.select(chosen.isEmpty() ? -1 : list->row(chosen.front()));
-    });
+    onChoiceListChosen(list, this, [this](int row) { model_.select(row); });
     connect(list, &QListWidget::itemActivated, this, [this] { model_.act(); });
     connect(actionButton, &QPushButton::clicked, this, [this] { model_.act(); });
     connect(backButton, &QPushButton::clicked, this, [this] { model_.back(); });
@@ -65,25 +62,7 @@ void PromotionChooserView::render() {
     list->setAccessibleDescription(promptLine->text());
     nameoffile->setText(toDisplay(model_.nameoffile()));
     actionButton->setText(toDisplay(model_.actionCaption()));
-    const QSignalBlocker blocker(list);
-    QStringList items;
-    for (const auto& file : model_.files()) {
-        items << toDisplay(file);
-    }
-    bool same = list->count() == items.size();
-    for (int i = 0; same && i < items.size(); ++i) {
-        same = list->item(i)->text() == items[i];
-    }
-    if (!same) {
-        list->clear();
-        list->addItems(items);
-    }
-    if (model_.selected() < 0) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-    } else {
-        list->setCurrentRow(model_.selected(), QItemSelectionModel::ClearAndSelect);
-    }
+    showChoiceList(list, model_.files(), model_.selected());
 }
 
 void PromotionChooserView::showEvent(QShowEvent* event) {
