@@ -10,9 +10,8 @@ namespace fs = std::filesystem;
 
 using ui::Icon;
 using ui::Screen;
-using Kind = test::ScriptedDialogs::Kind;
 
-// A step screen that records what it was shown.
+// A later step screen that records what it was shown.
 class FakeStep : public StepFiller {
 public:
     explicit FakeStep(const PromotionRecord& record) : record_(record) {}
@@ -23,205 +22,190 @@ private:
     const PromotionRecord& record_;
 };
 
-platform::Lines promotionLines(std::string initials, std::string name) {
+// The template with some lines changed.
+platform::Lines promotionLines(std::initializer_list<std::pair<int, const char*>> changes) {
     platform::Lines lines = makeTemplateRecord().lines();
-    lines[line::prominitials] = std::move(initials);
-    lines[line::promname] = std::move(name);
+    for (const auto& [l, v] : changes) {
+        lines[static_cast<std::size_t>(l)] = v;
+    }
     return lines;
 }
 
 class PromotionChooserTest : public test::EditorTest {
 protected:
     PromotionChooser& chooser = editor.chooser;
+    Step1& step1 = editor.step1;
     FakeStep laterStep{chooser.record()};
 
     void SetUp() override {
         chooser.addStep(laterStep);
-        game.writeLines("Data/alpha.fed", promotionLines("ALP", "Alpha Wrestling Union"));
-        game.writeLines("Data/beta.fed", promotionLines("BET", "Beta Combat League"));
+        game.writeLines("Data/alpha.fed", promotionLines({{line::promname, "Alpha Union"}}));
+        game.writeLines("Data/beta.fed", promotionLines({{line::promname, "Beta League"}}));
         navigator.go(Screen::PromotionMenu);
     }
     void open(ChooserMode mode) {
         chooser.setMode(mode);
         navigator.go(Screen::PromotionChooser);
     }
-    int row(std::string_view name) const {
-        const auto& f = chooser.files();
-        const auto it = std::find(f.begin(), f.end(), name);
-        return it == f.end() ? -1 : static_cast<int>(it - f.begin());
-    }
 };
 
-TEST_F(PromotionChooserTest, ListsOnlyFedFilesCaseSensitivelyInNameOrder) {
+TEST_F(PromotionChooserTest, ListsTheContextsFedFilesAndShowsTheClickedOnesName) {
     EXPECT_EQ(chooser.heading(), "Editing Promotions");
     EXPECT_EQ(chooser.nameoffile(), "filename");
     game.write("Data/A.FED", "");
-    game.write("Data/c.Fed", "");
-    game.write("Data/notes.txt", "");
-    game.write("Data/old.fed.bak", "");
-    game.write("Data/.fed", "");
-    game.makeFolder("Data/folder.fed");
-    open(ChooserMode::Edit);
-    EXPECT_EQ(chooser.files(), (std::vector<std::string>{".fed", "alpha.fed", "beta.fed"}));
+    game.write("Data/short.fed", "ONLY\r\n");
+    for (const auto& [mode, heading, prompt, action] :
+         {std::tuple{ChooserMode::Delete, "Delete Promotion", "Select Promotion To Delete",
+                     "Delete This Promotion"},
+          std::tuple{ChooserMode::Edit, "Edit Promotion", "Select Promotion To Edit",
+                     "Edit This Promotion"}}) {
+        chooser.select(0);
+        open(mode);
+        EXPECT_EQ(chooser.heading(), heading);
+        EXPECT_EQ(chooser.promptLine(), prompt);
+        EXPECT_EQ(chooser.actionCaption(), action);
+        EXPECT_EQ(chooser.files(),
+                  (std::vector<std::string>{"alpha.fed", "beta.fed", "short.fed"}));
+        EXPECT_EQ(chooser.selected(), -1);
+    }
+    for (const auto& [row, name] : {std::pair{1, "Beta League"}, std::pair{2, ""}}) {
+        chooser.select(row);
+        EXPECT_EQ(chooser.selected(), row);
+        EXPECT_EQ(chooser.promptLine(), name);
+    }
+    chooser.select(3);
+    EXPECT_EQ(chooser.selected(), -1);
+    EXPECT_EQ(chooser.nameoffile(), "filename") << "a click loads nothing";
+    EXPECT_TRUE(laterStep.shownNames.empty());
 
     editor.menu.setContext("\\Scenarios\\Other World\\", context::kHeadingScenario);
     game.write("Scenarios/Other World/gamma.fed", "");
-    open(ChooserMode::Delete);
-    EXPECT_EQ(chooser.files(), std::vector<std::string>{"gamma.fed"}) << "the context's folder";
+    open(ChooserMode::Edit);
+    EXPECT_EQ(chooser.files(), std::vector<std::string>{"gamma.fed"});
 }
 
-TEST_F(PromotionChooserTest, ClickingAFileShowsItsPromotionName) {
-    game.write("Data/short.fed", "ONLY\r\n");
+TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
+    using namespace line;
+    auto full = promotionLines({{size, "5"}, {rostersplit, "Yes"}, {tvcoverage, "Regional"}});
+    full.push_back("an extra line");
+    // Values outside the lists are shown as stored, and a short file as empty.
+    const struct {
+        platform::Lines lines;
+        int size;
+        bool brands;
+        int coverage;
+    } cases[] = {
+        {full, 4, true, 2},
+        {{"INI", "Short"}, -1, true, -1},
+        {promotionLines({{size, "7"}, {rostersplit, "Maybe"}, {tvcoverage, "Cable"}}), -1, true,
+         -1},
+        {promotionLines({{size, " 2"}, {rostersplit, "No"}, {tvcoverage, "none"}}), -1, false, -1},
+        {promotionLines({{size, "6"}, {rostersplit, "yes"}, {tvcoverage, "Local"}}), 5, true, 1},
+    };
     open(ChooserMode::Edit);
-    for (const auto& [file, name] :
-         {std::pair{"beta.fed", "Beta Combat League"}, std::pair{"short.fed", ""},
-          std::pair{"alpha.fed", "Alpha Wrestling Union"}}) {
-        chooser.select(row(file));
-        EXPECT_EQ(chooser.selected(), row(file));
-        EXPECT_EQ(chooser.promptLine(), name) << file;
+    chooser.act(); // nothing selected
+    EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
+    for (const auto& c : cases) {
+        const std::string label = "case " + std::to_string(&c - cases);
+        game.writeLines("Data/beta.fed", c.lines);
+        laterStep.shownNames.clear();
+        navigator.go(Screen::PromotionChooser);
+        chooser.select(1);
+        chooser.act();
+        EXPECT_EQ(chooser.record().lines(), c.lines) << label << ": loaded as stored";
+        EXPECT_EQ(chooser.nameoffile(), "beta.fed");
+        EXPECT_EQ(laterStep.shownNames, std::vector<std::string>{c.lines[1]});
+        EXPECT_EQ(navigator.current(), Screen::Step1) << label;
+        for (const auto& p : kStep1Prompts) {
+            EXPECT_EQ(step1.shown(p.field), chooser.record().get(p.line)) << label;
+        }
+        EXPECT_EQ(step1.promlogo(), chooser.record().get(line::promlogo)) << label;
+        EXPECT_EQ(step1.description(), chooser.record().get(line::description)) << label;
+        EXPECT_EQ(step1.size().index(), c.size) << label;
+        if (c.size < 0) {
+            EXPECT_EQ(step1.size().text(), chooser.record().get(size)) << label;
+        }
+        EXPECT_EQ(step1.rostersplit().text(), chooser.record().get(rostersplit)) << label;
+        EXPECT_EQ(step1.brandsEnabled(), c.brands) << label;
+        EXPECT_EQ(step1.tvcoverage().index(), c.coverage) << label;
+        EXPECT_EQ(step1.tvcoverage().text(), chooser.record().get(tvcoverage)) << label;
     }
-    chooser.select(-1);
-    EXPECT_EQ(chooser.selected(), -1);
-    EXPECT_EQ(chooser.promptLine(), "Alpha Wrestling Union") << "unselecting reads nothing";
-    EXPECT_EQ(chooser.nameoffile(), "filename") << "a click loads nothing";
-    EXPECT_TRUE(laterStep.shownNames.empty());
-}
-
-TEST_F(PromotionChooserTest, EditLoadsTheFileFillsEveryStepAndShowsStep1) {
-    platform::Lines stored = promotionLines("BET", "Beta Combat League");
-    stored.push_back("an extra line");
-    game.writeLines("Data/beta.fed", stored);
-    open(ChooserMode::Edit);
-    chooser.select(row("beta.fed"));
-    chooser.act();
-
-    EXPECT_EQ(chooser.record().lines(), stored) << "loaded exactly, extra lines included";
-    EXPECT_EQ(chooser.nameoffile(), "beta.fed");
-    EXPECT_EQ(editor.step1.shown(Step1Field::prominitials), "BET");
-    EXPECT_EQ(laterStep.shownNames, std::vector<std::string>{"Beta Combat League"});
-    EXPECT_EQ(navigator.current(), Screen::Step1);
-    EXPECT_FALSE(navigator.isVisible(Screen::PromotionChooser));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(dialogs.busyNow());
-}
 
-TEST_F(PromotionChooserTest, FailedLoadNamesTheFileAndChangesNothing) {
-    open(ChooserMode::Edit);
-    chooser.select(row("alpha.fed"));
-    chooser.act();
+    // Gone since it was listed: named, and nothing changes.
     navigator.go(Screen::PromotionChooser);
     const auto before = chooser.record().lines();
     laterStep.shownNames.clear();
-
-    chooser.select(row("beta.fed"));
-    fs::remove(game.path("Data/beta.fed")); // gone since it was listed
+    chooser.select(0);
+    fs::remove(game.path("Data/alpha.fed"));
     chooser.act();
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].kind, Kind::Message);
     EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
-    EXPECT_NE(dialogs.shown()[0].text.find("beta.fed"), std::string::npos);
+    EXPECT_NE(dialogs.shown()[0].text.find("alpha.fed"), std::string::npos);
     EXPECT_EQ(chooser.record().lines(), before);
-    EXPECT_EQ(chooser.nameoffile(), "alpha.fed");
+    EXPECT_EQ(chooser.nameoffile(), "beta.fed");
     EXPECT_TRUE(laterStep.shownNames.empty());
     EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
 }
 
-TEST_F(PromotionChooserTest, DeleteAsksThenDeletesRefreshesAndReports) {
+TEST_F(PromotionChooserTest, DeleteAsksFirstAndReportsTheOutcome) {
     open(ChooserMode::Delete);
-    chooser.select(row("alpha.fed"));
-
-    dialogs.no();
-    chooser.act();
-    EXPECT_TRUE(game.exists("Data/alpha.fed"));
-    EXPECT_EQ(chooser.selected(), row("alpha.fed"));
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].kind, Kind::Question);
-    EXPECT_EQ(dialogs.shown()[0].text,
-              "Are you sure you want to permanently delete this promotion?");
-    EXPECT_EQ(dialogs.shown()[0].title, "BM 1.3 Official Editor");
-
-    dialogs.clear();
-    dialogs.yes();
-    chooser.act();
-    EXPECT_FALSE(game.exists("Data/alpha.fed"));
-    EXPECT_EQ(chooser.files(), std::vector<std::string>{"beta.fed"});
-    EXPECT_EQ(chooser.selected(), -1);
-    EXPECT_EQ(chooser.promptLine(), "Alpha Wrestling Union") << "left as it was";
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[1].kind, Kind::Message);
-    EXPECT_EQ(dialogs.shown()[1].text, "Promotion Deleted.");
-    EXPECT_EQ(dialogs.shown()[1].title, "BM 1.3 Official Editor");
-    EXPECT_EQ(dialogs.shown()[1].icon, Icon::None);
-    EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
-    EXPECT_EQ(chooser.nameoffile(), "filename");
-}
-
-TEST_F(PromotionChooserTest, FailedDeleteNamesTheFileAndIsNotReportedAsDone) {
-    open(ChooserMode::Delete);
-    chooser.select(row("beta.fed"));
-    // Since it was listed, the name has become a folder with content.
-    fs::remove(game.path("Data/beta.fed"));
-    game.write("Data/beta.fed/inside.txt", "x");
-    dialogs.yes();
-    chooser.act();
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[1].icon, Icon::Critical);
-    EXPECT_NE(dialogs.shown()[1].text.find("beta.fed"), std::string::npos);
-    EXPECT_EQ(dialogs.texts().back().find("Promotion Deleted."), std::string::npos);
-    EXPECT_TRUE(game.exists("Data/beta.fed/inside.txt"));
-    EXPECT_EQ(chooser.files(), std::vector<std::string>{"alpha.fed"});
-}
-
-TEST_F(PromotionChooserTest, ActionWithNothingSelectedDoesNothingInEitherMode) {
-    for (const auto mode : {ChooserMode::Edit, ChooserMode::Delete}) {
-        open(mode);
+    chooser.act(); // nothing selected
+    EXPECT_TRUE(dialogs.shown().empty());
+    const char* question = "Are you sure you want to permanently delete this promotion?";
+    const struct {
+        bool yes;
+        bool blocked; // the name has become a folder with content since it was listed
+        std::vector<std::string> texts;
+        std::vector<std::string> left;
+    } cases[] = {
+        {false, false, {question}, {"alpha.fed", "beta.fed"}},
+        {true, true, {question}, {"alpha.fed"}}, // and the failure, naming the file
+        {true, false, {question, "Promotion Deleted."}, {}},
+    };
+    for (const auto& c : cases) {
+        const std::string file = chooser.files().back();
+        if (c.blocked) {
+            fs::remove(game.path("Data/" + file));
+            game.write("Data/" + file + "/inside.txt", "x");
+        }
+        chooser.select(static_cast<int>(chooser.files().size()) - 1);
+        dialogs.clear();
+        c.yes ? dialogs.yes() : dialogs.no();
         chooser.act();
-        EXPECT_TRUE(dialogs.shown().empty());
-        EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
-        EXPECT_TRUE(game.exists("Data/alpha.fed"));
-        EXPECT_EQ(chooser.record().lineCount(), 0u);
+        auto texts = dialogs.texts();
+        if (c.blocked) {
+            ASSERT_EQ(texts.size(), 2u);
+            EXPECT_NE(texts.back().find(file), std::string::npos) << texts.back();
+            EXPECT_EQ(dialogs.shown().back().icon, Icon::Critical);
+            texts.pop_back();
+        }
+        EXPECT_EQ(texts, c.texts) << file;
+        EXPECT_EQ(chooser.files(), c.left) << file;
+        EXPECT_EQ(chooser.selected(), c.yes ? -1 : 1) << file;
+        EXPECT_EQ(game.exists("Data/" + file), !c.yes || c.blocked) << file;
     }
-}
-
-TEST_F(PromotionChooserTest, BackShowsThePromotionMenu) {
-    open(ChooserMode::Edit);
     chooser.back();
     EXPECT_EQ(navigator.current(), Screen::PromotionMenu);
-    EXPECT_FALSE(navigator.isVisible(Screen::PromotionChooser));
 }
 
-TEST_F(PromotionChooserTest, StepOneBackAfterACreationListsTheFilesInEditMode) {
+TEST_F(PromotionChooserTest, ReturnFromTheStepsShowsTheChooserAsItWasLeft) {
     dialogs.reply("new.fed");
     editor.promotionMenu.createPromotion();
-    ASSERT_EQ(navigator.current(), Screen::Step1);
-
-    dialogs.no();
-    editor.step1.back();
-    EXPECT_EQ(navigator.current(), Screen::Step1);
-
-    dialogs.yes();
-    editor.step1.back();
+    chooser.returnFromSteps(); // never set up: edit mode, listed afresh
     EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
-    EXPECT_FALSE(navigator.isVisible(Screen::Step1));
     EXPECT_EQ(chooser.heading(), "Edit Promotion");
-    EXPECT_EQ(chooser.promptLine(), "Select Promotion To Edit");
-    EXPECT_EQ(chooser.actionCaption(), "Edit This Promotion");
     EXPECT_EQ(chooser.files(), (std::vector<std::string>{"alpha.fed", "beta.fed"}));
     EXPECT_EQ(chooser.nameoffile(), "new.fed") << "the record keeps its content";
-    EXPECT_EQ(chooser.record().get(line::prominitials), "BMF");
-}
 
-TEST_F(PromotionChooserTest, StepOneBackReturnsToTheChooserAsItWasLeft) {
-    open(ChooserMode::Edit);
-    chooser.select(row("beta.fed"));
+    chooser.select(1);
     chooser.act();
     game.write("Data/aaa.fed", ""); // listed afresh: the selection follows its file
-    dialogs.yes();
-    editor.step1.back();
-    EXPECT_EQ(chooser.heading(), "Edit Promotion");
-    EXPECT_EQ(chooser.promptLine(), "Beta Combat League");
+    chooser.returnFromSteps();
     EXPECT_EQ(chooser.files(), (std::vector<std::string>{"aaa.fed", "alpha.fed", "beta.fed"}));
     EXPECT_EQ(chooser.selected(), 2);
+    EXPECT_EQ(chooser.promptLine(), "Beta League");
 }
 
 } // namespace
