@@ -15,6 +15,42 @@ QWidget* QtNavigator::window(ui::Screen screen) const {
     return it == windows_.end() ? nullptr : it->second.data();
 }
 
+namespace {
+
+QRect keptInside(QRect place, const QRect& area) {
+    if (area.isValid()) {
+        place.moveLeft(std::max(area.left(), std::min(place.left(), area.right() - place.width())));
+        place.moveTop(std::max(area.top(), std::min(place.top(), area.bottom() - place.height())));
+    }
+    return place;
+}
+
+// A side window goes to the right of the calling screen, or to its left;
+// when neither side has room, the calling screen moves over so both show
+// side by side if the screen is wide enough for the two.
+void placeBeside(QWidget* side, QWidget* caller, const QRect& area) {
+    constexpr int kGap = 8;
+    QRect from = caller->frameGeometry();
+    // A hidden window's frame is not known yet; it will be like the caller's.
+    QRect place(side->pos(), side->size() + (from.size() - caller->size()));
+    const bool fitsRight = !area.isValid() || from.right() + kGap + place.width() <= area.right();
+    const bool fitsLeft = area.isValid() && from.left() - kGap - place.width() >= area.left();
+    if (!fitsRight && !fitsLeft && area.isValid() &&
+        from.width() + kGap + place.width() <= area.width()) {
+        const int left = area.left() + (area.width() - from.width() - kGap - place.width()) / 2;
+        caller->move(caller->pos() + QPoint(left - from.left(), 0));
+        from = caller->frameGeometry();
+    }
+    if (fitsLeft && !fitsRight) {
+        place.moveTopRight(from.topLeft() - QPoint(kGap, 0));
+    } else {
+        place.moveTopLeft(from.topRight() + QPoint(kGap, 0));
+    }
+    side->move(keptInside(place, area).topLeft());
+}
+
+} // namespace
+
 bool QtNavigator::showScreen(ui::Screen screen) {
     QWidget* target = window(screen);
     if (!target) {
@@ -25,21 +61,14 @@ bool QtNavigator::showScreen(ui::Screen screen) {
     QWidget* from = current() ? window(*current()) : nullptr;
     if (from && from != target && from->isVisible() && !target->isVisible()) {
         target->adjustSize();
-        QRect place = target->frameGeometry();
+        const QRect area = from->screen() ? from->screen()->availableGeometry() : QRect();
         if (sideWindow) {
-            // Beside the calling screen, so both stay usable.
-            place.moveTopLeft(from->frameGeometry().topRight() + QPoint(8, 0));
+            placeBeside(target, from, area);
         } else {
+            QRect place = target->frameGeometry();
             place.moveCenter(from->frameGeometry().center());
+            target->move(keptInside(place, area).topLeft());
         }
-        if (const QScreen* display = from->screen()) {
-            const QRect area = display->availableGeometry();
-            place.moveLeft(
-                std::max(area.left(), std::min(place.left(), area.right() - place.width())));
-            place.moveTop(
-                std::max(area.top(), std::min(place.top(), area.bottom() - place.height())));
-        }
-        target->move(place.topLeft());
     } else if (!from && !target->isVisible()) {
         // The first window of the run: in the middle of the screen.
         if (const QScreen* display = QGuiApplication::primaryScreen()) {
