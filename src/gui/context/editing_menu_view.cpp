@@ -13,11 +13,7 @@ namespace bm::gui {
 
 EditingMenuView::EditingMenuView(context::EditingMenu& model, QWidget* parent)
     : ScreenView(ui::Screen::EditingMenu, parent), model_(model) {
-    heading = new QLabel(this);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
+    heading = makeHeading(QString(), this);
 
     auto* column = new QVBoxLayout;
     for (int i = 0; i < context::kMenuButtonCount; ++i) {
@@ -39,8 +35,7 @@ EditingMenuView::EditingMenuView(context::EditingMenu& model, QWidget* parent)
     reportPanel_ = new QWidget(this);
     auto* report = new QVBoxLayout(reportPanel_);
     report->setContentsMargins(0, 0, 0, 0);
-    reportHeading = new QLabel(reportPanel_);
-    reportHeading->setFont(headingFont);
+    reportHeading = makeHeading(QString(), reportPanel_);
     reportText = new QPlainTextEdit(reportPanel_);
     reportText->setReadOnly(true);
     reportText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);

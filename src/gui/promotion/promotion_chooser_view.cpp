@@ -15,11 +15,7 @@ namespace bm::gui {
 
 PromotionChooserView::PromotionChooserView(promotion::PromotionChooser& model, QWidget* parent)
     : ScreenView(ui::Screen::PromotionChooser, parent), model_(model) {
-    heading = new QLabel(this);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
+    heading = makeHeading(QString(), this);
     promptLine = new QLabel(this);
     promptLine->setTextFormat(Qt::PlainText);
     promptLine->setMinimumHeight(promptLine->fontMetrics().height() + 4);

@@ -12,11 +12,7 @@ namespace bm::gui {
 
 PromotionMenuView::PromotionMenuView(promotion::PromotionMenu& model, QWidget* parent)
     : ScreenView(ui::Screen::PromotionMenu, parent), model_(model) {
-    heading = new QLabel(toDisplay(promotion::kPromotionMenuHeading), this);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
+    heading = makeHeading(toDisplay(promotion::kPromotionMenuHeading), this);
 
     auto* buttons = new QVBoxLayout;
     createButton = makeButton(toDisplay(promotion::kCreateButton), this);

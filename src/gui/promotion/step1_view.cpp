@@ -22,11 +22,7 @@ using promotion::Step1Field;
 
 Step1View::Step1View(promotion::Step1& model, QWidget* parent)
     : ScreenView(ui::Screen::Step1, parent), model_(model) {
-    heading = new QLabel(toDisplay(promotion::kStep1Heading), this);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
+    heading = makeHeading(toDisplay(promotion::kStep1Heading), this);
     hint = new QLabel(toDisplay(promotion::kStepHint), this);
 
     auto* grid = new QGridLayout;

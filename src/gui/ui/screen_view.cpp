@@ -54,6 +54,15 @@ void ScreenView::closeEvent(QCloseEvent* event) {
     QApplication::quit();
 }
 
+QLabel* makeHeading(const QString& text, QWidget* parent) {
+    auto* heading = new QLabel(text, parent);
+    QFont font = heading->font();
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    font.setBold(true);
+    heading->setFont(font);
+    return heading;
+}
+
 QPushButton* makeButton(const QString& caption, QWidget* parent) {
     static EnterPresses* filter = new EnterPresses(qApp);
     auto* button = new QPushButton(caption, parent);

@@ -2,6 +2,7 @@
 
 #include "core/ui/navigator.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -20,6 +21,9 @@ protected:
 private:
     ui::Screen screen_;
 };
+
+// The bold heading at the top of a screen.
+QLabel* makeHeading(const QString& text, QWidget* parent);
 
 // A push button that Enter presses as well as Space, as in a dialog.
 QPushButton* makeButton(const QString& caption, QWidget* parent);
