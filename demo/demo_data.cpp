@@ -368,7 +368,7 @@ DemoPromotion scenarioPromotion() {
     return {"gpw.fed", r.lines()};
 }
 
-std::vector<LogoSpec> logos() {
+std::vector<Logo> logos() {
     return {
         {"default.jpg", "BM", 0x404040},      {"nwc.jpg", "NWC", 0x1F3A93},
         {"mayhem.gif", "MAYHEM", 0xB22222},   {"thunderclap.bmp", "THUNDER", 0x4B0082},

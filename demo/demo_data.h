@@ -13,7 +13,7 @@ struct DemoPromotion {
     platform::Lines lines;
 };
 
-struct LogoSpec {
+struct Logo {
     std::string fileName; // its extension says the format
     std::string text;     // drawn on the picture
     unsigned colour;      // 0xRRGGBB background
@@ -24,7 +24,7 @@ platform::Lines venueLines();
 platform::Lines wrestlerLines(const std::string& promotionFilter = {});
 std::vector<DemoPromotion> dataPromotions();
 DemoPromotion scenarioPromotion();
-std::vector<LogoSpec> logos();
+std::vector<Logo> logos();
 platform::Lines scenarioInfoLines();
 
 } // namespace bm::demo

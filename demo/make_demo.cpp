@@ -35,24 +35,24 @@ void writeLines(const fs::path& path, const platform::Lines& lines) {
     check(platform::writeLines(path, lines));
 }
 
-QImage drawLogo(const demo::LogoSpec& spec) {
+QImage drawLogo(const demo::Logo& logo) {
     QImage image(160, 96, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(spec.colour));
+    image.fill(QColor::fromRgb(logo.colour));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, 4));
     painter.drawRoundedRect(QRectF(6, 6, 148, 84), 12, 12);
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(spec.text.size() > 4 ? 20 : 34);
+    font.setPixelSize(logo.text.size() > 4 ? 20 : 34);
     painter.setFont(font);
-    painter.drawText(image.rect(), Qt::AlignCenter, QString::fromStdString(spec.text));
+    painter.drawText(image.rect(), Qt::AlignCenter, QString::fromStdString(logo.text));
     return image;
 }
 
-void writeImage(const fs::path& path, const demo::LogoSpec& spec) {
+void writeImage(const fs::path& path, const demo::Logo& logo) {
     fs::create_directories(path.parent_path());
-    const QImage image = drawLogo(spec);
+    const QImage image = drawLogo(logo);
     if (path.extension() == ".gif") {
         const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
         demo::IndexedImage gif{indexed.width(), indexed.height(), {}, {}};
