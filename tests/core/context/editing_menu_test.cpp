@@ -51,12 +51,5 @@ TEST_F(EditingMenuTest, ButtonsRunTheirPluggedActionsOnlyWhenEnabledAndVisible) 
     EXPECT_EQ(pressed, (std::vector<MenuButton>{MenuButton::Promotions, MenuButton::CheckDates}));
 }
 
-TEST_F(EditingMenuTest, PathsAreBuiltFromTheContextFolder) {
-    menu.setContext("\\Scenarios\\Gold Rush\\", kHeadingScenario);
-    EXPECT_EQ(menu.pathOf("maindata.bm1"), game.path("Scenarios/Gold Rush/maindata.bm1"));
-    EXPECT_EQ(menu.heading(), "Currently Editing: Scenario Data");
-    EXPECT_EQ(menu.startYear, "Start year");
-}
-
 } // namespace
 } // namespace bm::context

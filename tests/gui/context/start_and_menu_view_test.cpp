@@ -73,16 +73,6 @@ TEST_F(StartAndMenuViewTest, KeyboardAloneChoosesNewGameDataAndTheMenuShowsItsCo
     EXPECT_FALSE(menu.reportText->isVisible());
 }
 
-TEST_F(StartAndMenuViewTest, NothingSelectedIsReportedAndTheListCloses) {
-    ASSERT_TRUE(app.start());
-    click(start.savedGameButton);
-    EXPECT_EQ(start.listHeading->text(), QStringLiteral("Choose a Saved Game to Edit"));
-    click(start.okButton);
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Nothing is selected!"});
-    EXPECT_FALSE(start.list->isVisible());
-    EXPECT_TRUE(start.savedGameButton->isVisible());
-}
-
 TEST_F(StartAndMenuViewTest, ReportAreaShowsAndHidesWithItsButtons) {
     ASSERT_TRUE(app.start());
     click(start.newGameButton);
