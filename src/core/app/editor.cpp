@@ -3,10 +3,10 @@
 namespace bm::app {
 
 Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
-    : dialogs(dialogs_), navigator(navigator_), menu(navigator_), start(dialogs_, navigator_, menu),
-      startDate(dialogs_, navigator_, menu), calculator(dialogs_, navigator_),
-      chooser(dialogs_, navigator_, menu), picker(navigator_, chooser.record()),
-      promotionMenu(dialogs_, navigator_, menu, chooser),
+    : dialogs(dialogs_), navigator(navigator_), menu(navigator_, context),
+      start(dialogs_, navigator_, context), startDate(dialogs_, navigator_, context),
+      calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context),
+      picker(navigator_, chooser.record()), promotionMenu(dialogs_, navigator_, context, chooser),
       step1(dialogs_, navigator_, chooser, picker) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
     menu.setAction(context::MenuButton::Promotions,

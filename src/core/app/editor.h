@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calendar/date_calculator.h"
+#include "core/context/editing_context.h"
 #include "core/context/editing_menu.h"
 #include "core/context/image_picker.h"
 #include "core/context/start_date.h"
@@ -24,6 +25,8 @@ public:
     ui::Dialogs& dialogs;
     ui::Navigator& navigator;
 
+    // Which folder is edited; every screen and check builds its paths from it.
+    context::EditingContext context;
     context::EditingMenu menu;
     context::StartScreen start;
     context::StartDateScreen startDate;

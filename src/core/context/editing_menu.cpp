@@ -1,25 +1,10 @@
 #include "core/context/editing_menu.h"
 
-#include "core/platform/paths.h"
-
 namespace bm::context {
 
-EditingMenu::EditingMenu(ui::Navigator& navigator) : navigator_(navigator) {}
-
-void EditingMenu::setContext(std::string folder, std::string_view heading) {
-    contextFolder_ = std::move(folder);
-    heading_ = std::string(heading);
-    changed();
-}
-
-void EditingMenu::setEnabled(MenuButton button, bool enabled) {
-    enabled_[index(button)] = enabled;
-    changed();
-}
-
-std::filesystem::path EditingMenu::pathOf(std::string_view fileName) const {
-    return platform::contextPath(contextFolder_, fileName);
-}
+EditingMenu::EditingMenu(ui::Navigator& navigator, EditingContext& context)
+    : navigator_(navigator), context_(context),
+      contextChanged_(context.subscribe([this] { changed(); })) {}
 
 void EditingMenu::setAction(MenuButton button, std::function<void()> action) {
     actions_[index(button)] = std::move(action);
@@ -46,8 +31,7 @@ void EditingMenu::backToMenu() {
     if (reporting_) {
         return;
     }
-    enabled_.fill(true);
-    changed();
+    context_.enableAll();
     navigator_.go(ui::Screen::Start);
 }
 

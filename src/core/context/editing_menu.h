@@ -1,32 +1,16 @@
 #pragma once
 
+#include "core/context/editing_context.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/model.h"
 #include "core/ui/navigator.h"
 
 #include <array>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace bm::context {
-
-inline constexpr std::string_view kHeadingNewGame = "Currently Editing: New Game Data";
-inline constexpr std::string_view kHeadingScenario = "Currently Editing: Scenario Data";
-inline constexpr std::string_view kHeadingSavedGame = "Currently Editing: Saved Game";
-
-// The seven buttons whose enabled state depends on the editing context.
-enum class MenuButton {
-    Promotions,
-    Wrestlers,
-    StartDate,
-    Venues,
-    CheckDates,
-    CheckScenario,
-    ScenarioInfo,
-};
-inline constexpr int kMenuButtonCount = 7;
 
 inline constexpr std::array<std::string_view, kMenuButtonCount> kMenuButtonCaptions{
     "Edit The Promotions Files",
@@ -38,24 +22,14 @@ inline constexpr std::array<std::string_view, kMenuButtonCount> kMenuButtonCapti
     "Edit The Scenario Info File",
 };
 
-// The hub of one editing context. It owns the context folder for the whole
-// run; every screen that opens a data file builds its path from it.
+// The hub of one editing context: it shows the context, opens its editors
+// and shows the reports of the whole-context checks.
 class EditingMenu : public ui::Model {
 public:
-    explicit EditingMenu(ui::Navigator& navigator);
+    EditingMenu(ui::Navigator& navigator, EditingContext& context);
 
-    // Set by the start screen (or scenario creation) before the menu is shown.
-    void setContext(std::string folder, std::string_view heading);
-    void setEnabled(MenuButton button, bool enabled);
-
-    const std::string& contextFolder() const { return contextFolder_; }
-    // Game folder + context folder + file name, as a native path.
-    std::filesystem::path pathOf(std::string_view fileName) const;
-    const std::string& heading() const { return heading_; }
-    bool isEnabled(MenuButton button) const { return enabled_[index(button)]; }
-
-    // Scratch value shared by the wrestler tools; the menu never reads it.
-    std::string startYear = "Start year";
+    std::string_view heading() const { return context_.heading(); }
+    bool isEnabled(MenuButton button) const { return context_.isEnabled(button); }
 
     // Later editors plug in what their button does.
     void setAction(MenuButton button, std::function<void()> action);
@@ -80,9 +54,8 @@ private:
     static std::size_t index(MenuButton b) { return static_cast<std::size_t>(b); }
 
     ui::Navigator& navigator_;
-    std::string contextFolder_ = "\\Data\\";
-    std::string heading_{kHeadingNewGame};
-    std::array<bool, kMenuButtonCount> enabled_{true, true, true, true, true, true, true};
+    EditingContext& context_;
+    ui::Subscription contextChanged_;
     std::array<std::function<void()>, kMenuButtonCount> actions_;
     bool reporting_ = false;
     std::string reportHeading_;

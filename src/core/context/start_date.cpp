@@ -34,8 +34,9 @@ std::string excerpt(std::string_view line) {
 } // namespace
 
 StartDateScreen::StartDateScreen(ui::Dialogs& dialogs, ui::Navigator& navigator,
-                                 const EditingMenu& menu)
-    : dialogs_(dialogs), navigator_(navigator), menu_(menu), spinner_(calendar::kFirstStartYear) {}
+                                 const EditingContext& context)
+    : dialogs_(dialogs), navigator_(navigator), context_(context),
+      spinner_(calendar::kFirstStartYear) {}
 
 const std::vector<std::string>& StartDateScreen::weekdays() {
     static const auto entries = calendar::weekdayChoices();
@@ -61,7 +62,7 @@ int StartDateScreen::lastYear() {
 }
 
 void StartDateScreen::open() {
-    const auto path = menu_.pathOf(maindata::kFileName);
+    const auto path = context_.pathOf(maindata::kFileName);
     platform::Lines lines;
     if (auto status = platform::readLines(path, lines); !status) {
         refuse(status.message());
@@ -166,7 +167,7 @@ bool StartDateScreen::save() {
     lines[maindata::kStartDay] = day_;
     lines[maindata::kStartMonth] = month_;
     lines[maindata::kStartYear] = year_;
-    if (auto status = platform::writeLines(menu_.pathOf(maindata::kFileName), lines); !status) {
+    if (auto status = platform::writeLines(context_.pathOf(maindata::kFileName), lines); !status) {
         dialogs_.message(status.message(), ui::Icon::Critical);
         return false;
     }

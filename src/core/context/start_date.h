@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/context/editing_menu.h"
+#include "core/context/editing_context.h"
 #include "core/platform/line_file.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/model.h"
@@ -25,7 +25,7 @@ inline constexpr std::string_view kLoseStartDateChanges =
 // exactly as they were read.
 class StartDateScreen : public ui::Model {
 public:
-    StartDateScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, const EditingMenu& menu);
+    StartDateScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, const EditingContext& context);
 
     // "Edit The Start Date". A file that holds no start date this screen can
     // show is refused with a message naming it, and the menu stays.
@@ -65,7 +65,7 @@ private:
 
     ui::Dialogs& dialogs_;
     ui::Navigator& navigator_;
-    const EditingMenu& menu_;
+    const EditingContext& context_;
 
     // Every line of the file as read; empty while the screen is closed.
     platform::Lines lines_;

@@ -24,8 +24,8 @@ bool hasSubFolder(std::string_view name) {
 
 } // namespace
 
-StartScreen::StartScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, EditingMenu& menu)
-    : dialogs_(dialogs), navigator_(navigator), menu_(menu) {}
+StartScreen::StartScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, EditingContext& context)
+    : dialogs_(dialogs), navigator_(navigator), context_(context) {}
 
 bool StartScreen::startUp() {
     if (!hasSubFolder("Data")) {
@@ -41,9 +41,7 @@ bool StartScreen::startUp() {
 }
 
 void StartScreen::editNewGameData() {
-    menu_.setContext("\\Data\\", kHeadingNewGame);
-    menu_.setEnabled(MenuButton::CheckScenario, false);
-    menu_.setEnabled(MenuButton::ScenarioInfo, false);
+    context_.enter(ContextKind::NewGameData, EditingContext::folderOf(ContextKind::NewGameData));
     navigator_.go(ui::Screen::EditingMenu);
 }
 
@@ -144,9 +142,7 @@ void StartScreen::closeList() {
 }
 
 void StartScreen::enterScenario(const std::string& name) {
-    menu_.setContext("\\Scenarios\\" + name + "\\", kHeadingScenario);
-    menu_.setEnabled(MenuButton::CheckScenario, true);
-    menu_.setEnabled(MenuButton::ScenarioInfo, true);
+    context_.enter(ContextKind::Scenario, EditingContext::folderOf(ContextKind::Scenario, name));
     repairFromData(maindata::kFileName,
                    "This scenario was missing the maindata.bm1 file. The editor has now copied "
                    "the new game maindata.bm1 file into this scenario's folder. Don't forget to "
@@ -158,11 +154,11 @@ void StartScreen::enterScenario(const std::string& name) {
 }
 
 void StartScreen::repairFromData(std::string_view fileName, std::string_view repairedMessage) {
-    const fs::path target = menu_.pathOf(fileName);
+    const fs::path target = context_.pathOf(fileName);
     if (platform::fileExists(target)) {
         return;
     }
-    const fs::path source = platform::contextPath("\\Data\\", fileName);
+    const fs::path source = platform::contextPath(kDataFolder, fileName);
     if (!platform::fileExists(source)) {
         dialogs_.message("This scenario is missing the " + std::string(fileName) +
                              " file, and it could not be copied from \"" + source.string() +
@@ -178,11 +174,7 @@ void StartScreen::repairFromData(std::string_view fileName, std::string_view rep
 }
 
 void StartScreen::enterSavedGame(const std::string& name) {
-    menu_.setContext("\\" + name + "\\", kHeadingSavedGame);
-    for (auto button : {MenuButton::Promotions, MenuButton::StartDate, MenuButton::Venues,
-                        MenuButton::CheckScenario, MenuButton::ScenarioInfo}) {
-        menu_.setEnabled(button, false);
-    }
+    context_.enter(ContextKind::SavedGame, EditingContext::folderOf(ContextKind::SavedGame, name));
     navigator_.go(ui::Screen::EditingMenu);
 }
 

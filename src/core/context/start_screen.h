@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/context/editing_menu.h"
+#include "core/context/editing_context.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/model.h"
 #include "core/ui/navigator.h"
@@ -18,7 +18,7 @@ inline constexpr std::string_view kChooseSavedGame = "Choose a Saved Game to Edi
 // The first window: checks the game folder and chooses the editing context.
 class StartScreen : public ui::Model {
 public:
-    StartScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, EditingMenu& menu);
+    StartScreen(ui::Dialogs& dialogs, ui::Navigator& navigator, EditingContext& context);
 
     // Runs once when the program starts. False when the current directory is
     // not a game folder: the user has been told and the program must end.
@@ -54,7 +54,7 @@ private:
 
     ui::Dialogs& dialogs_;
     ui::Navigator& navigator_;
-    EditingMenu& menu_;
+    EditingContext& context_;
     std::function<void()> createScenario_;
 
     bool choosing_ = false;

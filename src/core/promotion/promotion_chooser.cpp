@@ -9,8 +9,8 @@
 namespace bm::promotion {
 
 PromotionChooser::PromotionChooser(ui::Dialogs& dialogs, ui::Navigator& navigator,
-                                   const context::EditingMenu& menu)
-    : dialogs_(dialogs), navigator_(navigator), menu_(menu) {}
+                                   const context::EditingContext& context)
+    : dialogs_(dialogs), navigator_(navigator), context_(context) {}
 
 std::string_view PromotionChooser::actionCaption() const {
     return mode_ == ChooserMode::Edit ? kEditAction : kDeleteAction;
@@ -64,7 +64,7 @@ void PromotionChooser::select(int row) {
     selected_ = row;
     // Only the first two lines are read: a huge or odd file costs nothing,
     // and one without a name line shows an empty name.
-    promptLine_ = readPromotionName(menu_.pathOf(files_[static_cast<std::size_t>(row)]));
+    promptLine_ = readPromotionName(context_.pathOf(files_[static_cast<std::size_t>(row)]));
     changed();
 }
 
@@ -85,7 +85,7 @@ void PromotionChooser::back() {
 }
 
 void PromotionChooser::listFiles() {
-    files_ = platform::listFiles(menu_.pathOf({}), kPromotionPattern);
+    files_ = platform::listFiles(context_.pathOf({}), kPromotionPattern);
 }
 
 void PromotionChooser::fillSteps() {
@@ -98,7 +98,7 @@ void PromotionChooser::editSelected(const std::string& name) {
     PromotionRecord loaded;
     {
         const auto busy = dialogs_.busy();
-        if (auto status = loadPromotion(menu_.pathOf(name), loaded); !status) {
+        if (auto status = loadPromotion(context_.pathOf(name), loaded); !status) {
             dialogs_.message(status.message(), ui::Icon::Critical);
             return;
         }
@@ -114,7 +114,7 @@ void PromotionChooser::deleteSelected(const std::string& name) {
     if (!dialogs_.askYesNo(kDeleteQuestion)) {
         return;
     }
-    const auto status = platform::deleteFile(menu_.pathOf(name));
+    const auto status = platform::deleteFile(context_.pathOf(name));
     listFiles();
     selected_ = -1;
     changed();

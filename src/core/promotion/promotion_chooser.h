@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/context/editing_menu.h"
+#include "core/context/editing_context.h"
 #include "core/promotion/record/promotion_record.h"
 #include "core/promotion/step_filler.h"
 #include "core/ui/dialogs.h"
@@ -38,7 +38,7 @@ enum class ChooserMode { Edit, Delete };
 class PromotionChooser : public ui::Model {
 public:
     PromotionChooser(ui::Dialogs& dialogs, ui::Navigator& navigator,
-                     const context::EditingMenu& menu);
+                     const context::EditingContext& context);
 
     PromotionRecord& record() { return record_; }
     const PromotionRecord& record() const { return record_; }
@@ -77,7 +77,7 @@ private:
 
     ui::Dialogs& dialogs_;
     ui::Navigator& navigator_;
-    const context::EditingMenu& menu_;
+    const context::EditingContext& context_;
     std::vector<StepFiller*> steps_;
 
     PromotionRecord record_;

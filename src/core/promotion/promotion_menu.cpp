@@ -8,8 +8,8 @@
 namespace bm::promotion {
 
 PromotionMenu::PromotionMenu(ui::Dialogs& dialogs, ui::Navigator& navigator,
-                             const context::EditingMenu& menu, PromotionChooser& chooser)
-    : dialogs_(dialogs), navigator_(navigator), menu_(menu), chooser_(chooser) {}
+                             const context::EditingContext& context, PromotionChooser& chooser)
+    : dialogs_(dialogs), navigator_(navigator), context_(context), chooser_(chooser) {}
 
 std::string unusableFilenameMessage(std::string_view name) {
     return "\"" + std::string(name) +
@@ -31,7 +31,7 @@ void PromotionMenu::createPromotion() {
             dialogs_.message(unusableFilenameMessage(name), ui::Icon::Exclamation, kInvalidTitle);
             continue;
         }
-        const bool exists = platform::fileExists(menu_.pathOf(name));
+        const bool exists = platform::fileExists(context_.pathOf(name));
         const bool fedName = text::matchesPattern(name, kPromotionPattern);
         if (exists) {
             dialogs_.message(kExistsMessage, ui::Icon::None, kExistsTitle);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/context/editing_menu.h"
+#include "core/context/editing_context.h"
 #include "core/promotion/promotion_chooser.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/model.h"
@@ -36,7 +36,7 @@ inline constexpr std::string_view kInvalidMessage = "The filename must end in .f
 // to edit or delete one.
 class PromotionMenu : public ui::Model {
 public:
-    PromotionMenu(ui::Dialogs& dialogs, ui::Navigator& navigator, const context::EditingMenu& menu,
+    PromotionMenu(ui::Dialogs& dialogs, ui::Navigator& navigator, const context::EditingContext& context,
                   PromotionChooser& chooser);
 
     // Asks for a new file name until one is free and ends in ".fed", or the
@@ -49,7 +49,7 @@ public:
 private:
     ui::Dialogs& dialogs_;
     ui::Navigator& navigator_;
-    const context::EditingMenu& menu_;
+    const context::EditingContext& context_;
     PromotionChooser& chooser_;
 };
 

@@ -64,7 +64,7 @@ DateCalculatorView::DateCalculatorView(calendar::DateCalculator& model, QWidget*
 
     connect(calculateButton, &QPushButton::clicked, this, [this] { model_.calculate(); });
 
-    model_.subscribe([this] { render(); });
+    subscription_ = model_.subscribe([this] { render(); });
     render();
 }
 

@@ -38,6 +38,7 @@ private:
     void render();
 
     calendar::DateCalculator& model_;
+    ui::Subscription subscription_;
     std::array<std::array<QComboBox*, calendar::DateCalculator::kParts>,
                calendar::DateCalculator::kRows>
         lists_{};

@@ -55,7 +55,7 @@ EditingMenuView::EditingMenuView(context::EditingMenu& model, QWidget* parent)
     // The window grows when a report appears and shrinks back after "OK".
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
 }
 

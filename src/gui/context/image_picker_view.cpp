@@ -90,7 +90,7 @@ ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
     connect(noImageButton, &QPushButton::clicked, this, [this] { model_.useNoImage(); });
     connect(noChangesButton, &QPushButton::clicked, this, [this] { model_.makeNoChanges(); });
 
-    model_.subscribe([this] { render(); });
+    subscription_ = model_.subscribe([this] { render(); });
     render();
 }
 

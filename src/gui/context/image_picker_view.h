@@ -40,6 +40,7 @@ private:
     void showPreview(const std::filesystem::path& file);
 
     context::ImagePicker& model_;
+    ui::Subscription subscription_;
     std::filesystem::path previewed_;
     bool previewLoaded_ = false;
 };

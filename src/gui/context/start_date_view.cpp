@@ -109,7 +109,7 @@ StartDateView::StartDateView(context::StartDateScreen& model, QWidget* parent)
     connect(confirmButton, &QPushButton::clicked, this, [this] { model_.confirm(); });
     connect(backButton, &QPushButton::clicked, this, [this] { model_.backToMenu(); });
 
-    model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
 }
 

@@ -58,7 +58,7 @@ StartScreenView::StartScreenView(context::StartScreen& model, QWidget* parent)
     connect(cancelButton, &QPushButton::clicked, this, [this] { model_.cancel(); });
     cancelButton->setShortcut(Qt::Key_Escape);
 
-    model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
 }
 

@@ -46,7 +46,7 @@ PromotionChooserView::PromotionChooserView(promotion::PromotionChooser& model, Q
     connect(actionButton, &QPushButton::clicked, this, [this] { model_.act(); });
     connect(backButton, &QPushButton::clicked, this, [this] { model_.back(); });
 
-    model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
 }
 

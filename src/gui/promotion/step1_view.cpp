@@ -127,7 +127,7 @@ Step1View::Step1View(promotion::Step1& model, QWidget* parent)
     connect(backButton, &QPushButton::clicked, this, [this] { model_.back(); });
     connect(nextButton, &QPushButton::clicked, this, [this] { model_.next(); });
 
-    model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
 }
 

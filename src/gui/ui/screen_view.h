@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/ui/model.h"
 #include "core/ui/navigator.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 namespace bm::gui {
 
@@ -17,9 +21,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Redraws on every change of the model, for as long as this view lives.
+    void watch(ui::Model& model, std::function<void()> render) {
+        subscriptions_.push_back(model.subscribe(std::move(render)));
+    }
 
 private:
     ui::Screen screen_;
+    std::vector<ui::Subscription> subscriptions_;
 };
 
 // The bold heading at the top of a screen.

@@ -11,7 +11,7 @@ protected:
 };
 
 TEST_F(EditingMenuTest, ReportHidesBackAndScenarioInfoUntilOk) {
-    menu.setEnabled(MenuButton::ScenarioInfo, false);
+    editor.context.enter(ContextKind::NewGameData, "\\Data\\");
     menu.showReport("Results Of The Date Check", "line 1\r\nline 2");
     EXPECT_TRUE(menu.reporting());
     EXPECT_EQ(menu.reportHeading(), "Results Of The Date Check");
@@ -42,13 +42,14 @@ TEST_F(EditingMenuTest, ButtonsRunTheirPluggedActionsOnlyWhenEnabledAndVisible) 
         const auto b = static_cast<MenuButton>(i);
         menu.setAction(b, [&pressed, b] { pressed.push_back(b); });
     }
-    menu.setEnabled(MenuButton::Venues, false);
+    editor.context.enter(ContextKind::SavedGame, "\\Game\\");
     menu.press(MenuButton::Venues);
+    menu.press(MenuButton::Wrestlers);
     menu.press(MenuButton::Promotions);
     menu.showReport("h", "t");
     menu.press(MenuButton::ScenarioInfo);
     menu.press(MenuButton::CheckDates);
-    EXPECT_EQ(pressed, (std::vector<MenuButton>{MenuButton::Promotions, MenuButton::CheckDates}));
+    EXPECT_EQ(pressed, (std::vector<MenuButton>{MenuButton::Wrestlers, MenuButton::CheckDates}));
 }
 
 } // namespace

@@ -102,7 +102,7 @@ TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
     ASSERT_TRUE(start.startUp());
     for (const auto& c : cases) {
         c.enter();
-        EXPECT_EQ(menu.contextFolder(), c.folder) << c.name;
+        EXPECT_EQ(editor.context.folder(), c.folder) << c.name;
         EXPECT_EQ(menu.heading(), c.heading) << c.name;
         EXPECT_EQ(enabled(), c.enabled) << c.name;
         EXPECT_EQ(navigator.current(), Screen::EditingMenu) << c.name;
@@ -137,7 +137,7 @@ TEST_F(StartScreenTest, ScenarioListIsMadeWhenMissingAndOkWithoutChoiceSaysSo) {
     start.select(1);
     start.cancel();
     EXPECT_FALSE(start.choosing());
-    EXPECT_EQ(menu.contextFolder(), "\\Data\\") << "Cancel chooses nothing";
+    EXPECT_EQ(editor.context.folder(), "\\Data\\") << "Cancel chooses nothing";
 }
 
 TEST_F(StartScreenTest, ScenarioMissingBaseFilesIsRepairedWithTwoMessagesInOrder) {
@@ -203,8 +203,8 @@ TEST_F(StartScreenTest, SavedGamesAreListedByTheFirstLineOfEachMarkerInMarkerOrd
     EXPECT_EQ(start.items(), (std::vector<std::string>{"Game One", "Game Two"}));
     EXPECT_TRUE(dialogs.shown().empty());
     choose("Game Two");
-    EXPECT_EQ(menu.contextFolder(), "\\Game Two\\");
-    EXPECT_EQ(menu.pathOf("wrestlers.bm1"), game.path("Game Two/wrestlers.bm1"));
+    EXPECT_EQ(editor.context.folder(), "\\Game Two\\");
+    EXPECT_EQ(editor.context.pathOf("wrestlers.bm1"), game.path("Game Two/wrestlers.bm1"));
 }
 
 TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused) {

@@ -78,7 +78,7 @@ TEST_F(PromotionChooserTest, ListsTheContextsFedFilesAndShowsTheClickedOnesName)
     EXPECT_EQ(chooser.nameoffile(), "filename") << "a click loads nothing";
     EXPECT_TRUE(laterStep.shownNames.empty());
 
-    editor.menu.setContext("\\Scenarios\\Other World\\", context::kHeadingScenario);
+    editor.context.enter(context::ContextKind::Scenario, "\\Scenarios\\Other World\\");
     game.write("Scenarios/Other World/gamma.fed", "");
     open(ChooserMode::Edit);
     EXPECT_EQ(chooser.files(), std::vector<std::string>{"gamma.fed"});

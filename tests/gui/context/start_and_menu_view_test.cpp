@@ -23,6 +23,13 @@ TEST_F(StartAndMenuViewTest, WindowsCarryTheProgramTitle) {
     EXPECT_EQ(menu.windowTitle(), QStringLiteral("Brawlmark 1.3 Official Editor"));
 }
 
+TEST_F(StartAndMenuViewTest, AViewDestroyedBeforeItsModelIsNotRedrawn) {
+    auto extra = std::make_unique<EditingMenuView>(app.editor().menu);
+    extra.reset();
+    app.editor().context.enter(context::ContextKind::SavedGame, "\\Game\\");
+    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: Saved Game"));
+}
+
 TEST_F(StartAndMenuViewTest, ChoosingAScenarioLeadsToTheMenuAndBack) {
     game.makeFolder("Scenarios/Alpha");
     game.makeFolder("Scenarios/Beta");
