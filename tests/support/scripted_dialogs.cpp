@@ -24,8 +24,8 @@ ScriptedDialogs& ScriptedDialogs::no() {
     return *this;
 }
 
-std::string ScriptedDialogs::prompt(std::string_view title, std::string_view message,
-                                    std::string_view initial) {
+std::string ScriptedDialogs::askText(std::string_view title, std::string_view message,
+                                     std::string_view initial) {
     shown_.push_back({Kind::Prompt, std::string(message), std::string(title), ui::Icon::None,
                       std::string(initial)});
     if (answers_.empty() || !std::holds_alternative<std::string>(answers_.front())) {
@@ -41,8 +41,9 @@ void ScriptedDialogs::message(std::string_view text, ui::Icon icon, std::string_
     shown_.push_back({Kind::Message, std::string(text), std::string(title), icon, {}});
 }
 
-bool ScriptedDialogs::askYesNo(std::string_view text, ui::Icon icon, std::string_view title) {
-    shown_.push_back({Kind::Question, std::string(text), std::string(title), icon, {}});
+bool ScriptedDialogs::askYesNo(std::string_view text, ui::Icon icon, std::string_view title,
+                               ui::Default enterGives) {
+    shown_.push_back({Kind::Question, std::string(text), std::string(title), icon, {}, enterGives});
     if (answers_.empty() || !std::holds_alternative<bool>(answers_.front())) {
         ADD_FAILURE() << "unexpected question: " << text;
         return false;

@@ -14,13 +14,15 @@ namespace bm::test {
 // Cancel / No) instead of blocking.
 class ScriptedDialogs : public ui::Dialogs {
 public:
+    using ui::Dialogs::prompt;
     enum class Kind { Prompt, Message, Question };
     struct Shown {
         Kind kind;
         std::string text;
         std::string title;
         ui::Icon icon = ui::Icon::None;
-        std::string initial; // prompts only
+        std::string initial;                   // prompts only
+        ui::Default answer = ui::Default::Yes; // questions only
     };
 
     ~ScriptedDialogs() override;
@@ -29,10 +31,11 @@ public:
     ScriptedDialogs& yes();
     ScriptedDialogs& no();
 
-    std::string prompt(std::string_view title, std::string_view message,
-                       std::string_view initial) override;
+    std::string askText(std::string_view title, std::string_view message,
+                        std::string_view initial) override;
     void message(std::string_view text, ui::Icon icon, std::string_view title) override;
-    bool askYesNo(std::string_view text, ui::Icon icon, std::string_view title) override;
+    bool askYesNo(std::string_view text, ui::Icon icon, std::string_view title,
+                  ui::Default answer) override;
     ui::BusyPointer busy() override;
 
     const std::vector<Shown>& shown() const { return shown_; }

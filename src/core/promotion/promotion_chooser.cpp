@@ -111,7 +111,7 @@ void PromotionChooser::editSelected(const std::string& name) {
 }
 
 void PromotionChooser::deleteSelected(const std::string& name) {
-    if (!dialogs_.askYesNo(kDeleteQuestion)) {
+    if (!dialogs_.askYesNo(kDeleteQuestion, ui::Icon::None, ui::kProgramTitle, ui::Default::No)) {
         return;
     }
     const auto status = platform::deleteFile(context_.pathOf(name));

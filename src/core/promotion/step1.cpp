@@ -107,19 +107,7 @@ void Step1::chooseRosterSplit(int index) {
 }
 
 void Step1::typeDescription(std::string_view typed) {
-    // One value per line: a pasted line break would split the file.
-    std::string text;
-    text.reserve(typed.size());
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (typed[i] == '\r' || typed[i] == '\n') {
-            if (typed[i] == '\r' && i + 1 < typed.size() && typed[i + 1] == '\n') {
-                ++i;
-            }
-            text.push_back(' ');
-        } else {
-            text.push_back(typed[i]);
-        }
-    }
+    std::string text = ui::oneLine(typed);
     record_.set(line::description, text);
     description_ = std::move(text);
     changed();
@@ -180,7 +168,7 @@ void Step1::next() {
 }
 
 void Step1::back() {
-    if (dialogs_.askYesNo(kStepBackQuestion)) {
+    if (dialogs_.askYesNo(kStepBackQuestion, ui::Icon::None, ui::kProgramTitle, ui::Default::No)) {
         chooser_.returnFromSteps();
     }
 }

@@ -13,6 +13,26 @@ inline constexpr std::string_view kProgramTitle = "BM 1.3 Official Editor";
 inline constexpr std::string_view kWindowTitle = "Brawlmark 1.3 Official Editor";
 
 enum class Icon { None, Exclamation, Information, Critical };
+// The answer a question gives when the user just presses Enter.
+enum class Default { Yes, No };
+
+// A typed or pasted answer as one line: CR LF, a lone CR and a lone LF each
+// become one blank, since every value is one line of a data file.
+inline std::string oneLine(std::string_view typed) {
+    std::string text;
+    text.reserve(typed.size());
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] == '\r' || typed[i] == '\n') {
+            if (typed[i] == '\r' && i + 1 < typed.size() && typed[i + 1] == '\n') {
+                ++i;
+            }
+            text.push_back(' ');
+        } else {
+            text.push_back(typed[i]);
+        }
+    }
+    return text;
+}
 
 // Holds the busy pointer until it is destroyed.
 class BusyPointer {
@@ -44,16 +64,25 @@ private:
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // Modal prompt; returns "" for an empty answer or Cancel.
-    virtual std::string prompt(std::string_view title, std::string_view message,
-                               std::string_view initial) = 0;
+    // Modal prompt; returns "" for an empty answer or Cancel, and the answer
+    // as one line.
+    std::string prompt(std::string_view title, std::string_view message, std::string_view initial) {
+        return oneLine(askText(title, message, initial));
+    }
     // Message box with an OK button.
     virtual void message(std::string_view text, Icon icon = Icon::None,
                          std::string_view title = kProgramTitle) = 0;
-    // Question with Yes and No buttons; true for Yes.
+    // Question with Yes and No buttons; true for Yes. A question whose Yes
+    // destroys something defaults to No, so that Enter never deletes.
     virtual bool askYesNo(std::string_view text, Icon icon = Icon::None,
-                          std::string_view title = kProgramTitle) = 0;
+                          std::string_view title = kProgramTitle,
+                          Default answer = Default::Yes) = 0;
     virtual BusyPointer busy() = 0;
+
+protected:
+    // The answer exactly as typed.
+    virtual std::string askText(std::string_view title, std::string_view message,
+                                std::string_view initial) = 0;
 };
 
 } // namespace bm::ui

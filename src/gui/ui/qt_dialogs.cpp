@@ -55,8 +55,8 @@ QString PromptDialog::value() const {
     return input_->text();
 }
 
-std::string QtDialogs::prompt(std::string_view title, std::string_view message,
-                              std::string_view initial) {
+std::string QtDialogs::askText(std::string_view title, std::string_view message,
+                               std::string_view initial) {
     PromptDialog dialog(toDisplay(title), toDisplayText(message), toDisplay(initial),
                         dialogParent());
     if (dialog.exec() != QDialog::Accepted) {
@@ -71,10 +71,11 @@ void QtDialogs::message(std::string_view text, ui::Icon icon, std::string_view t
     box.exec();
 }
 
-bool QtDialogs::askYesNo(std::string_view text, ui::Icon icon, std::string_view title) {
+bool QtDialogs::askYesNo(std::string_view text, ui::Icon icon, std::string_view title,
+                         ui::Default answer) {
     QMessageBox box(toQt(icon), toDisplay(title), toDisplayText(text),
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(answer == ui::Default::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -26,10 +26,12 @@ private:
 
 class QtDialogs : public ui::Dialogs {
 public:
-    std::string prompt(std::string_view title, std::string_view message,
-                       std::string_view initial) override;
+    // Public here so that tests can drive the widget directly.
+    std::string askText(std::string_view title, std::string_view message,
+                        std::string_view initial) override;
     void message(std::string_view text, ui::Icon icon, std::string_view title) override;
-    bool askYesNo(std::string_view text, ui::Icon icon, std::string_view title) override;
+    bool askYesNo(std::string_view text, ui::Icon icon, std::string_view title,
+                  ui::Default answer) override;
     ui::BusyPointer busy() override;
 };
 

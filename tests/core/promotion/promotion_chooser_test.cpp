@@ -182,6 +182,7 @@ TEST_F(PromotionChooserTest, DeleteAsksFirstAndReportsTheOutcome) {
             texts.pop_back();
         }
         EXPECT_EQ(texts, c.texts) << file;
+        EXPECT_EQ(dialogs.shown().front().answer, ui::Default::No) << "Enter must not delete";
         EXPECT_EQ(chooser.files(), c.left) << file;
         EXPECT_EQ(chooser.selected(), c.yes ? -1 : 1) << file;
         EXPECT_EQ(game.exists("Data/" + file), !c.yes || c.blocked) << file;

@@ -66,10 +66,11 @@ TEST_F(Step1Test, EachPromptShowsItsTextsAndTheValueAndStoresItsLine) {
                   std::tuple(Kind::Prompt, c.title, c.message, c.initial));
         EXPECT_EQ(record.lines(), before) << c.title;
 
-        // Stored as typed, spaces and all; the bank balance as its number.
-        dialogs.reply(" 1,5 Spaces ");
+        // Stored as typed, spaces and all, a pasted line break as a blank; the
+        // bank balance as its number.
+        dialogs.reply(" 1,5\r\nSpa\nces\r");
         step.edit(c.field);
-        const std::string stored = c.field == Step1Field::bankbalance ? "1" : " 1,5 Spaces ";
+        const std::string stored = c.field == Step1Field::bankbalance ? "1" : " 1,5 Spa ces ";
         platform::Lines after = before;
         after[c.line] = stored;
         EXPECT_EQ(record.lines(), after) << c.title;
@@ -186,6 +187,7 @@ TEST_F(Step1Test, NextGoesOnAndBackAsksFirst) {
     EXPECT_EQ(navigator.current(), Screen::Step1);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].kind, Kind::Question);
+    EXPECT_EQ(dialogs.shown()[0].answer, ui::Default::No) << "Enter must not lose the edits";
     EXPECT_EQ(dialogs.shown()[0].text,
               "If you haven't gone through all steps and clicked Save, you will lose any "
               "changes by returning to the menu.\r\n\r\nAre you sure you want to go back to the "

@@ -3,6 +3,7 @@
 #include "gui/ui/text_codec.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,14 +56,19 @@ TEST(QtDialogs, MessageBoxesCarryTitleIconAndAnswer) {
     ui::Dialogs& dialogs = qtDialogs;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QAbstractButton* enterGives = nullptr;
     whenModal([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
         icon = box->icon();
+        enterGives = box->defaultButton();
+        EXPECT_EQ(enterGives, box->button(QMessageBox::No));
         box->button(QMessageBox::No)->click();
     });
-    EXPECT_FALSE(dialogs.askYesNo("Sure?", ui::Icon::Exclamation));
+    EXPECT_FALSE(
+        dialogs.askYesNo("Sure?", ui::Icon::Exclamation, ui::kProgramTitle, ui::Default::No));
+    EXPECT_NE(enterGives, nullptr);
     EXPECT_EQ(title, QStringLiteral("BM 1.3 Official Editor"));
     EXPECT_EQ(icon, QMessageBox::Warning);
 
