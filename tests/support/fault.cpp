@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 std::string FailedStep::name() const {
     static constexpr std::array<const char*, platform::kOpCount> kNames{
-        "open", "read", "write", "sync", "rename", "delete", "make folder", "memory"};
+        "open", "read", "write", "close", "sync", "rename", "delete", "make folder", "memory"};
     return std::string(kNames[static_cast<std::size_t>(op)]) + " #" + std::to_string(nth);
 }
 

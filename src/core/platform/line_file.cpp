@@ -12,7 +12,10 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string quoted(const fs::path& path) {
-    return "\"" + path.string() + "\"";
+    std::string text = path.string();
+    text.insert(text.begin(), '"');
+    text += '"';
+    return text;
 }
 
 Status readFailure(const fs::path& path, os::Error error) {
@@ -40,10 +43,7 @@ Status noMemory(const fs::path& path) {
 
 // Opens a file to read, refusing anything that is not an ordinary file.
 Status openToRead(const fs::path& path, os::File& file, os::Entry& entry) {
-    if (const os::Error error = file.openForReading(path)) {
-        return readFailure(path, error);
-    }
-    if (const os::Error error = file.info(entry)) {
+    if (const os::Error error = file.openForReading(path, entry)) {
         return readFailure(path, error);
     }
     if (entry.kind == os::Kind::Folder) {
@@ -65,15 +65,14 @@ Status readWhole(const fs::path& path, std::string& bytes) {
         return tooLarge(path);
     }
     os::claimMemory();
-    // One byte more than the size taken, to notice a file that grew since.
+    // One byte more than the size taken, to notice a file that grew since;
+    // it is read on to its end, but never past the cap.
+    constexpr auto kCap = static_cast<std::size_t>(kMaxDataFileBytes);
     std::string content(static_cast<std::size_t>(entry.size) + 1, '\0');
     std::size_t used = 0;
-    for (;;) {
+    while (used <= kCap) {
         if (used == content.size()) {
-            if (content.size() > kMaxDataFileBytes) {
-                return tooLarge(path);
-            }
-            content.resize(std::min<std::size_t>(content.size() * 2, kMaxDataFileBytes + 1));
+            content.resize(std::min(content.size() * 2, kCap + 1));
         }
         std::size_t got = 0;
         if (const os::Error error = file.read(content.data() + used, content.size() - used, got)) {
@@ -83,6 +82,9 @@ Status readWhole(const fs::path& path, std::string& bytes) {
             break;
         }
         used += got;
+    }
+    if (used > kCap) {
+        return tooLarge(path);
     }
     content.resize(used);
     bytes = std::move(content);
@@ -243,7 +245,7 @@ Status writeFileAtomic(const fs::path& path, std::string_view bytes) {
                        error);
     }
     const auto abandon = [&](std::string_view what, os::Error cause) {
-        file.close();
+        file.release();
         os::removeFile(temp);
         return failure(what, cause);
     };

@@ -137,10 +137,11 @@ Error resolveLinks(const fs::path& path, fs::path& target, Entry& entry) {
 #ifdef _WIN32
 
 File::~File() {
-    close();
+    release();
 }
 
-Error File::openForReading(const fs::path& path) {
+Error File::openForReading(const fs::path& path, Entry& entry) {
+    entry = Entry{};
     if (const Error error = FaultPlan::check(Op::Open)) {
         return error;
     }
@@ -151,6 +152,16 @@ Error File::openForReading(const fs::path& path) {
         return lastError();
     }
     handle_ = h;
+    BY_HANDLE_FILE_INFORMATION data{};
+    if (!GetFileInformationByHandle(h, &data)) {
+        return lastError();
+    }
+    const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.kind = folder                             ? Kind::Folder
+                 : GetFileType(h) == FILE_TYPE_DISK ? Kind::File
+                                                    : Kind::Other;
+    entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    entry.size = (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return 0;
 }
 
@@ -164,21 +175,6 @@ Error File::createNew(const fs::path& path) {
         return lastError();
     }
     handle_ = h;
-    return 0;
-}
-
-Error File::info(Entry& entry) const {
-    entry = Entry{};
-    BY_HANDLE_FILE_INFORMATION data{};
-    if (!GetFileInformationByHandle(static_cast<HANDLE>(handle_), &data)) {
-        return lastError();
-    }
-    const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    entry.kind = folder                                                        ? Kind::Folder
-                 : GetFileType(static_cast<HANDLE>(handle_)) == FILE_TYPE_DISK ? Kind::File
-                                                                               : Kind::Other;
-    entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    entry.size = (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return 0;
 }
 
@@ -228,6 +224,17 @@ Error File::close() {
     if (handle_ == nullptr) {
         return 0;
     }
+    if (const Error error = FaultPlan::check(Op::Close)) {
+        release();
+        return error;
+    }
+    return release();
+}
+
+Error File::release() {
+    if (handle_ == nullptr) {
+        return 0;
+    }
     const BOOL closed = CloseHandle(static_cast<HANDLE>(handle_));
     handle_ = nullptr;
     return closed ? 0 : lastError();
@@ -265,10 +272,11 @@ Error makeFolder(const fs::path& path) {
 #else // POSIX
 
 File::~File() {
-    close();
+    release();
 }
 
-Error File::openForReading(const fs::path& path) {
+Error File::openForReading(const fs::path& path, Entry& entry) {
+    entry = Entry{};
     if (const Error error = FaultPlan::check(Op::Open)) {
         return error;
     }
@@ -279,6 +287,14 @@ Error File::openForReading(const fs::path& path) {
         return lastError();
     }
     fd_ = fd;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+        return lastError();
+    }
+    entry.kind = S_ISREG(st.st_mode)   ? Kind::File
+                 : S_ISDIR(st.st_mode) ? Kind::Folder
+                                       : Kind::Other;
+    entry.size = static_cast<std::uintmax_t>(st.st_size);
     return 0;
 }
 
@@ -292,23 +308,6 @@ Error File::createNew(const fs::path& path) {
         return lastError();
     }
     fd_ = fd;
-    return 0;
-}
-
-Error File::info(Entry& entry) const {
-    entry = Entry{};
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        return lastError();
-    }
-    entry.kind = S_ISREG(st.st_mode)   ? Kind::File
-                 : S_ISDIR(st.st_mode) ? Kind::Folder
-                                       : Kind::Other;
-    entry.size = static_cast<std::uintmax_t>(st.st_size);
-    entry.mode = st.st_mode & 07777;
-    entry.readOnly = (st.st_mode & S_IWUSR) == 0;
-    entry.owner = st.st_uid;
-    entry.group = st.st_gid;
     return 0;
 }
 
@@ -363,6 +362,17 @@ void File::adopt(const Entry& from) {
 }
 
 Error File::close() {
+    if (fd_ < 0) {
+        return 0;
+    }
+    if (const Error error = FaultPlan::check(Op::Close)) {
+        release();
+        return error;
+    }
+    return release();
+}
+
+Error File::release() {
     if (fd_ < 0) {
         return 0;
     }

@@ -45,13 +45,12 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    // Opens an existing file (never blocks on a pipe or device; the caller
-    // checks the kind through info()).
-    Error openForReading(const std::filesystem::path& path);
+    // Opens an existing file and describes it; never blocks on a pipe or a
+    // device, whose kind the caller then refuses.
+    Error openForReading(const std::filesystem::path& path, Entry& entry);
     // Creates a file that must not exist yet.
     Error createNew(const std::filesystem::path& path);
 
-    Error info(Entry& entry) const;
     // Reads up to `size` bytes; `got` is 0 at the end of the file.
     Error read(char* buffer, std::size_t size, std::size_t& got);
     Error writeAll(std::string_view bytes);
@@ -61,6 +60,8 @@ public:
     void adopt(const Entry& from);
     // A late write error can show here, so a writer checks it.
     Error close();
+    // Closes a file that is given up anyway.
+    Error release();
 
 private:
 #ifdef _WIN32

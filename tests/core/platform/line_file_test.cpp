@@ -145,8 +145,9 @@ TEST(DurableSave, EveryStepThatFailsIsReportedAndLeavesNoTrace) {
         // folder after.
         const auto rename = std::find(failed.begin(), failed.end(), Op::Rename);
         ASSERT_NE(rename, failed.end()) << a.name;
-        EXPECT_EQ(std::vector<Op>(rename - 3, failed.end()),
-                  (std::vector<Op>{Op::Open, Op::Write, Op::Sync, Op::Rename, Op::Open, Op::Sync}))
+        EXPECT_EQ(std::vector<Op>(rename - 4, failed.end()),
+                  (std::vector<Op>{Op::Open, Op::Write, Op::Sync, Op::Close, Op::Rename, Op::Open,
+                                   Op::Sync}))
             << a.name;
     }
 }
@@ -202,6 +203,8 @@ TEST(ReadLines, RefusesWhatCannotBeADataFileAndNamesIt) {
     fs::resize_file(game.path("Data/huge.bin"), kMaxDataFileBytes + 1); // sparse, cheap
     game.write("Data/crs.bin", std::string(kMaxDataFileLines + 1, '\r'));
     game.write("Data/most.bin", std::string(kMaxDataFileLines, '\r'));
+    game.write("Data/grows.txt", "a\r\n");
+    const auto grow = [&] { fs::resize_file(game.path("Data/grows.txt"), kMaxDataFileBytes + 1); };
     ASSERT_EQ(mkfifo(game.path("Data/pipe").c_str(), 0600), 0);
     const struct {
         const char* file;
@@ -215,6 +218,8 @@ TEST(ReadLines, RefusesWhatCannotBeADataFileAndNamesIt) {
         {"Data/huge.bin", nullptr, "is larger than 64 MiB", false},
         {"Data/crs.bin", nullptr, "has more than 2097152 lines", false},
         {"Data/most.bin", nullptr, "", false},
+        {"Data/grows.txt", [&](FaultPlan& p) { p.before(Op::Read, 1, grow); },
+         "is larger than 64 MiB", false},
         {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Open, 1, EACCES); },
          "could not be read (Permission denied).", true},
         {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Read, 1, EIO); }, "(Input/output error).",
