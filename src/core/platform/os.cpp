@@ -8,6 +8,7 @@
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <cerrno>
@@ -101,9 +102,13 @@ Error inspect(const fs::path& path, Entry& entry) {
                                        : Kind::Other;
     entry.size = static_cast<std::uintmax_t>(st.st_size);
     entry.mode = st.st_mode & 07777;
-    // Root may write anything; the owner's write bit is what makes a file
-    // read-only to its user, as the read-only attribute does elsewhere.
-    entry.readOnly = (st.st_mode & S_IWUSR) == 0;
+    // Root may write anything, so the owner's write bit decides, as the
+    // read-only attribute does elsewhere; anyone else is also held to what
+    // the system lets them write, since a rename would replace the file
+    // regardless.
+    entry.readOnly =
+        (st.st_mode & S_IWUSR) == 0 || (::geteuid() != 0 && S_ISREG(st.st_mode) &&
+                                        ::access(path.c_str(), W_OK) != 0 && errno == EACCES);
     entry.owner = st.st_uid;
     entry.group = st.st_gid;
     return 0;

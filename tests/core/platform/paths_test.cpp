@@ -90,16 +90,6 @@ TEST(NameOrder, IgnoresCaseAsTheHomePlatformDoesThenTakesTheBytes) {
     EXPECT_FALSE(text::namesInOrder("same", "same"));
 }
 
-TEST(CreateFolder, NamesTheFolderAndTheReasonWhenItCannot) {
-    TempGameFolder game;
-    game.write("taken", "x");
-    EXPECT_TRUE(createFolder(game.path("new")).ok());
-    EXPECT_TRUE(fs::is_directory(game.path("new")));
-    const Status status = createFolder(game.path("taken"));
-    EXPECT_EQ(status.message(), "The folder \"" + game.path("taken").string() +
-                                    "\" could not be created (File exists).");
-}
-
 TEST(Names, SafeFileNamesAndPlainFolderNames) {
     const struct {
         const char* name;
