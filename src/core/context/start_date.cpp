@@ -68,9 +68,18 @@ void StartDateScreen::open() {
         refuse(status.message());
         return;
     }
+    // A file written with bare LF line ends reads as one long line; saying
+    // so beats counting its lines. A stray LF inside a line of a file that
+    // holds its date where the game looks for it is the game's business.
+    const bool bareLineFeeds = platform::hasBareLineFeed(lines, maindata::kMinLines);
+    const auto refuseLines = [&](const std::string& problem) {
+        refuse(bareLineFeeds ? "The file " + quoted(path) +
+                                   " has lines ended by a bare line feed (LF) instead of CR LF."
+                             : problem);
+    };
     if (lines.size() < maindata::kMinLines) {
-        refuse("The file " + quoted(path) + " has " + std::to_string(lines.size()) +
-               (lines.size() == 1 ? " line" : " lines") + ", too few to hold a start date.");
+        refuseLines("The file " + quoted(path) + " has " + std::to_string(lines.size()) +
+                    (lines.size() == 1 ? " line" : " lines") + ", too few to hold a start date.");
         return;
     }
     const struct {
@@ -87,8 +96,8 @@ void StartDateScreen::open() {
         const std::string& value = lines[field.line];
         if (indexOf(field.entries, value) < 0) {
             // Lines are counted from 1 here, as a text editor shows them.
-            refuse("Line " + std::to_string(field.line + 1) + " of the file " + quoted(path) +
-                   " reads \"" + excerpt(value) + "\", which is not " + field.expected + ".");
+            refuseLines("Line " + std::to_string(field.line + 1) + " of the file " + quoted(path) +
+                        " reads \"" + excerpt(value) + "\", which is not " + field.expected + ".");
             return;
         }
     }

@@ -5,7 +5,6 @@
 #include "core/platform/paths.h"
 
 #include <filesystem>
-#include <system_error>
 
 namespace bm::context {
 namespace fs = std::filesystem;
@@ -47,12 +46,8 @@ void StartScreen::editNewGameData() {
 
 void StartScreen::editScenario() {
     if (!hasSubFolder("Scenarios")) {
-        std::error_code ec;
-        fs::create_directory(gameFolder() / "Scenarios", ec);
-        if (ec) {
-            dialogs_.message("The folder \"" + (gameFolder() / "Scenarios").string() +
-                                 "\" could not be created.",
-                             ui::Icon::Exclamation);
+        if (auto status = platform::createFolder(gameFolder() / "Scenarios"); !status) {
+            dialogs_.message(status.message(), ui::Icon::Exclamation);
         }
     }
     items_.clear();
@@ -82,6 +77,9 @@ void StartScreen::editSavedGame() {
             refused += "\r\n" + status.message();
         } else if (first.empty() || first.front().empty()) {
             refused += "\r\nThe saved game file " + quoted + " is empty.";
+        } else if (platform::hasBareLineFeed(first, 1)) {
+            refused += "\r\nThe saved game file " + quoted +
+                       " has lines ended by a bare line feed (LF) instead of CR LF.";
         } else if (!platform::isPlainFolderName(first.front())) {
             refused += "\r\nThe saved game file " + quoted +
                        " names a folder outside the game folder: " + first.front();

@@ -1,8 +1,10 @@
 #include "core/platform/line_file.h"
 
-#include <atomic>
-#include <fstream>
-#include <system_error>
+#include "core/platform/os.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
 
 namespace bm::platform {
 namespace fs = std::filesystem;
@@ -10,33 +12,99 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string quoted(const fs::path& path) {
-    return "\"" + path.string() + "\"";
+    std::string text = path.string();
+    text.insert(text.begin(), '"');
+    text += '"';
+    return text;
 }
 
-Status readFailure(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
+Status readFailure(const fs::path& path, os::Error error) {
+    if (os::isMissing(error)) {
         return Status::failure("The file " + quoted(path) + " does not exist.");
     }
-    if (fs::is_directory(path, ec)) {
-        return Status::failure(quoted(path) + " is a folder, not a file.");
-    }
-    return Status::failure("The file " + quoted(path) + " could not be read.");
+    return Status::failure("The file " + quoted(path) + " could not be read (" + os::reason(error) +
+                           ").");
 }
 
-fs::path temporaryPathFor(const fs::path& path) {
-    // Unique within this process; the leading dot keeps it out of the
-    // editor's own listings, whose patterns never start with one.
-    static std::atomic<unsigned> counter{0};
-    const unsigned n = counter.fetch_add(1);
-    return path.parent_path() /
-           ("." + path.filename().string() + "." + std::to_string(n) + ".bm13tmp");
+Status folderInTheWay(const fs::path& path) {
+    return Status::failure(quoted(path) + " is a folder, not a file.");
+}
+
+Status tooLarge(const fs::path& path) {
+    return Status::failure("The file " + quoted(path) +
+                           " is larger than 64 MiB, far too large to be one of the game's "
+                           "data files.");
+}
+
+Status noMemory(const fs::path& path) {
+    return Status::failure("The file " + quoted(path) +
+                           " could not be read: there is not enough memory for it.");
+}
+
+// Opens a file to read, refusing anything that is not an ordinary file.
+Status openToRead(const fs::path& path, os::File& file, os::Entry& entry) {
+    if (const os::Error error = file.openForReading(path, entry)) {
+        return readFailure(path, error);
+    }
+    if (entry.kind == os::Kind::Folder) {
+        return folderInTheWay(path);
+    }
+    if (entry.kind != os::Kind::File) {
+        return Status::failure(quoted(path) + " is not an ordinary file.");
+    }
+    return Status::success();
+}
+
+Status readWhole(const fs::path& path, std::string& bytes) {
+    os::File file;
+    os::Entry entry;
+    if (auto status = openToRead(path, file, entry); !status) {
+        return status;
+    }
+    if (entry.size > kMaxDataFileBytes) {
+        return tooLarge(path);
+    }
+    os::claimMemory();
+    // One byte more than the size taken, to notice a file that grew since;
+    // it is read on to its end, but never past the cap.
+    constexpr auto kCap = static_cast<std::size_t>(kMaxDataFileBytes);
+    std::string content(static_cast<std::size_t>(entry.size) + 1, '\0');
+    std::size_t used = 0;
+    while (used <= kCap) {
+        if (used == content.size()) {
+            content.resize(std::min(content.size() * 2, kCap + 1));
+        }
+        std::size_t got = 0;
+        if (const os::Error error = file.read(content.data() + used, content.size() - used, got)) {
+            return readFailure(path, error);
+        }
+        if (got == 0) {
+            break;
+        }
+        used += got;
+    }
+    if (used > kCap) {
+        return tooLarge(path);
+    }
+    content.resize(used);
+    bytes = std::move(content);
+    return Status::success();
+}
+
+std::size_t lineCount(std::string_view bytes) {
+    const auto ends = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
+    const bool unended =
+        !bytes.empty() && bytes.back() != '\r' && !(bytes.size() >= 2 && bytes.ends_with("\r\n"));
+    return ends + (unended ? 1 : 0);
 }
 
 } // namespace
 
 Lines splitLines(std::string_view bytes) {
     Lines lines;
+    // Exactly as many as needed: millions of lines would waste a third or
+    // more of their room through the vector's growth.
+    lines.reserve(lineCount(bytes));
     std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\r') {
@@ -67,42 +135,18 @@ std::string joinLines(const Lines& lines) {
     return bytes;
 }
 
+bool hasBareLineFeed(const Lines& lines, std::size_t count) {
+    const std::size_t n = std::min(count, lines.size());
+    return std::any_of(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(n),
+                       [](const std::string& line) { return line.find('\n') != line.npos; });
+}
+
 Status readFileBytes(const fs::path& path, std::string& bytes) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        return readFailure(path);
+    try {
+        return readWhole(path, bytes);
+    } catch (const std::bad_alloc&) {
+        return noMemory(path);
     }
-    const auto size = fs::file_size(path, ec);
-    if (ec) {
-        return readFailure(path);
-    }
-    if (size > kMaxDataFileBytes) {
-        return Status::failure("The file " + quoted(path) +
-                               " is far too large to be one of the game's data files.");
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return readFailure(path);
-    }
-    std::string content;
-    content.resize(static_cast<std::size_t>(size));
-    in.read(content.data(), static_cast<std::streamsize>(size));
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        return readFailure(path);
-    }
-    // The file may have grown since its size was taken; read the rest too,
-    // within the same limit.
-    char chunk[4096];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        content.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (content.size() > kMaxDataFileBytes) {
-            return Status::failure("The file " + quoted(path) +
-                                   " is far too large to be one of the game's data files.");
-        }
-    }
-    bytes = std::move(content);
-    return Status::success();
 }
 
 Status readLines(const fs::path& path, Lines& lines) {
@@ -110,39 +154,45 @@ Status readLines(const fs::path& path, Lines& lines) {
     if (auto status = readFileBytes(path, bytes); !status) {
         return status;
     }
-    lines = splitLines(bytes);
+    // Counted before anything is built: a file of lone CRs is tiny on disk
+    // and huge as lines.
+    if (lineCount(bytes) > kMaxDataFileLines) {
+        return Status::failure("The file " + quoted(path) + " has more than " +
+                               std::to_string(kMaxDataFileLines) +
+                               " lines, far too many for one of the game's data files.");
+    }
+    try {
+        os::claimMemory();
+        lines = splitLines(bytes);
+    } catch (const std::bad_alloc&) {
+        return noMemory(path);
+    }
     return Status::success();
 }
 
 Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        return readFailure(path);
+    os::File file;
+    os::Entry entry;
+    if (auto status = openToRead(path, file, entry); !status) {
+        return status;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return readFailure(path);
-    }
-    // Read until `count` line ends have been seen (and one byte more, to tell
-    // CR LF from a lone CR), or a sane limit for a few lines is reached.
+    // Read until `count` line ends have been seen, or a sane limit for a few
+    // lines is reached; a large file is never loaded for its first line.
     constexpr std::size_t kLimit = 1024 * 1024;
     std::string bytes;
     std::size_t ends = 0;
-    char c = 0;
-    while (bytes.size() < kLimit && in.get(c)) {
-        bytes.push_back(c);
-        if (c == '\r') {
-            if (in.peek() == '\n') {
-                in.get(c);
-                bytes.push_back(c);
-            }
-            if (++ends >= count) {
-                break;
-            }
+    char chunk[4096];
+    while (ends < count && bytes.size() < kLimit) {
+        std::size_t got = 0;
+        if (const os::Error error =
+                file.read(chunk, std::min(sizeof chunk, kLimit - bytes.size()), got)) {
+            return readFailure(path, error);
         }
-    }
-    if (in.bad()) {
-        return readFailure(path);
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk, got);
+        ends += static_cast<std::size_t>(std::count(chunk, chunk + got, '\r'));
     }
     Lines all = splitLines(bytes);
     if (all.size() > count) {
@@ -154,49 +204,84 @@ Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
 
 Status writeFileAtomic(const fs::path& path, std::string_view bytes) {
     const std::string failed = "Could not save the file " + quoted(path) + ": ";
-    std::error_code ec;
-    if (path.filename().empty()) {
+    const auto failure = [&](std::string_view what, os::Error error) {
+        return Status::failure(failed + std::string(what) + " (" + os::reason(error) + ").");
+    };
+    if (!path.has_filename()) {
         return Status::failure(failed + "it has no file name.");
     }
-    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    if (!fs::is_directory(folder, ec)) {
-        return Status::failure(failed + "its folder does not exist.");
+    fs::path target;
+    os::Entry existing;
+    if (const os::Error error = os::resolveLinks(path, target, existing)) {
+        return failure("it could not be looked up", error);
     }
-    if (fs::is_directory(path, ec)) {
+    if (existing.kind == os::Kind::Folder) {
         return Status::failure(failed + "a folder of that name is in the way.");
     }
-    const fs::path temp = temporaryPathFor(path);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            fs::remove(temp, ec);
-            return Status::failure(failed + "its folder cannot be written to.");
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return Status::failure(failed + "writing failed (the disk may be full).");
-        }
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return Status::failure(failed + "writing failed (the disk may be full).");
+    if (existing.kind == os::Kind::Other) {
+        return Status::failure(failed + "it is not an ordinary file.");
+    }
+    if (existing.kind == os::Kind::File && existing.readOnly) {
+        return Status::failure(failed + "it is read-only.");
+    }
+
+    // A short name of its own, so that a target name of any legal length
+    // still leaves room, and created exclusively, so that two editors never
+    // write into one temporary file.
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    os::File file;
+    fs::path temp;
+    os::Error error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = folder / os::temporaryName();
+        error = file.createNew(temp);
+        if (!os::isExisting(error)) {
+            break;
         }
     }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return Status::failure(failed + "the old file could not be replaced (" + ec.message() +
-                               ").");
+    if (error) {
+        return failure(os::isMissing(error) ? "its folder does not exist"
+                                            : "a temporary file could not be made in its folder",
+                       error);
+    }
+    const auto abandon = [&](std::string_view what, os::Error cause) {
+        file.release();
+        os::removeFile(temp);
+        return failure(what, cause);
+    };
+    if (existing.kind == os::Kind::File) {
+        file.adopt(existing);
+    }
+    if (const os::Error cause = file.writeAll(bytes)) {
+        return abandon("writing failed", cause);
+    }
+    if (const os::Error cause = file.sync()) {
+        return abandon("it could not be flushed to the disk", cause);
+    }
+    if (const os::Error cause = file.close()) {
+        return abandon("writing failed", cause);
+    }
+    if (const os::Error cause = os::replace(temp, target)) {
+        return abandon("the old file could not be replaced", cause);
+    }
+    if (const os::Error cause = os::syncFolder(folder)) {
+        return failure("the new content is in place, but its folder could not be flushed to the "
+                       "disk, so a power failure could still undo the save",
+                       cause);
     }
     return Status::success();
 }
 
 Status writeLines(const fs::path& path, const Lines& lines) {
-    return writeFileAtomic(path, joinLines(lines));
+    std::string bytes;
+    try {
+        os::claimMemory();
+        bytes = joinLines(lines);
+    } catch (const std::bad_alloc&) {
+        return Status::failure("Could not save the file " + quoted(path) +
+                               ": there is not enough memory for it.");
+    }
+    return writeFileAtomic(path, bytes);
 }
 
 Status copyFileAtomic(const fs::path& from, const fs::path& to) {
@@ -208,20 +293,26 @@ Status copyFileAtomic(const fs::path& from, const fs::path& to) {
 }
 
 Status deleteFile(const fs::path& path) {
-    std::error_code ec;
+    const std::string failed = "The file " + quoted(path) + " could not be deleted (";
+    os::Entry entry;
     // The entry itself: a link is removed, never what it points to.
-    const fs::file_status entry = fs::symlink_status(path, ec);
-    if (ec || !fs::exists(entry)) {
+    if (const os::Error error = os::inspect(path, entry)) {
+        return Status::failure(failed + os::reason(error) + ").");
+    }
+    if (entry.kind == os::Kind::None) {
         return Status::failure("The file " + quoted(path) + " does not exist.");
     }
-    if (fs::is_directory(entry)) {
-        return Status::failure(quoted(path) + " is a folder, not a file.");
+    if (entry.kind == os::Kind::Folder) {
+        return folderInTheWay(path);
     }
-    if (!fs::remove(path, ec) || ec) {
-        return Status::failure("The file " + quoted(path) + " could not be deleted" +
-                               (ec ? " (" + ec.message() + ")." : std::string(".")));
+    if (const os::Error error = os::removeFile(path)) {
+        return Status::failure(failed + os::reason(error) + ").");
     }
     return Status::success();
+}
+
+bool isTemporaryFileName(std::string_view name) {
+    return os::isTemporaryName(name);
 }
 
 } // namespace bm::platform

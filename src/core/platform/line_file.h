@@ -13,8 +13,11 @@ namespace bm::platform {
 
 using Lines = std::vector<std::string>;
 
-// No data file of the game comes near this; anything larger is not one.
-inline constexpr std::uintmax_t kMaxDataFileBytes = 256u * 1024u * 1024u;
+// The largest real data file is a full wrestlers file: 32,767 records of 31
+// lines, about 1 M lines and under 40 MiB. The caps leave room above that and
+// bound what any other file can cost: the bytes, plus 32 bytes a line.
+inline constexpr std::uintmax_t kMaxDataFileBytes = 64u * 1024u * 1024u;
+inline constexpr std::size_t kMaxDataFileLines = 2u * 1024u * 1024u;
 
 // Splits text into lines as the game reads them: a line ends at CR LF or at a
 // lone CR; everything else, a lone LF included, belongs to the line. Empty
@@ -24,15 +27,24 @@ Lines splitLines(std::string_view bytes);
 // The bytes of lines as the game writes them: every line ended by CR LF.
 std::string joinLines(const Lines& lines);
 
+// Whether one of the first `count` lines holds a line feed: a file written
+// with bare LF line ends, which the game reads as one long line.
+bool hasBareLineFeed(const Lines& lines, std::size_t count);
+
+// A file larger than the caps above, or one that there is no memory for, is
+// refused with a message; `bytes` or `lines` are then left as they were.
 Status readFileBytes(const std::filesystem::path& path, std::string& bytes);
 Status readLines(const std::filesystem::path& path, Lines& lines);
 
 // Reads no more than the first `count` lines, without loading a large file.
 Status readFirstLines(const std::filesystem::path& path, std::size_t count, Lines& lines);
 
-// Writes the whole file through a temporary file in the same folder that then
-// replaces the target. On any failure the old file is untouched and the
-// temporary file is gone.
+// Writes the whole file through a temporary file in the same folder that,
+// once synced to the disk, replaces the target; then the folder is synced.
+// The file keeps its permission bits; a link is written through to the file
+// it points at; a read-only file is refused. On a failure before the
+// replacement the old file is untouched, and the temporary file is gone in
+// every case.
 Status writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 Status writeLines(const std::filesystem::path& path, const Lines& lines);
 
@@ -41,5 +53,8 @@ Status copyFileAtomic(const std::filesystem::path& from, const std::filesystem::
 
 // Deletes one file (never a folder); a failure names the file.
 Status deleteFile(const std::filesystem::path& path);
+
+// Whether a name is that of a temporary file of an unfinished save.
+bool isTemporaryFileName(std::string_view name);
 
 } // namespace bm::platform

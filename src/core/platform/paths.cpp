@@ -1,5 +1,7 @@
 #include "core/platform/paths.h"
 
+#include "core/platform/os.h"
+#include "core/text/name_order.h"
 #include "core/text/pattern.h"
 
 #include <algorithm>
@@ -46,7 +48,7 @@ std::vector<std::string> listFolders(const fs::path& folder) {
             names.push_back(it->path().filename().string());
         }
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), text::namesInOrder);
     return names;
 }
 
@@ -78,8 +80,16 @@ std::vector<std::string> listFiles(const fs::path& folder, std::string_view patt
             names.push_back(std::move(name));
         }
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), text::namesInOrder);
     return names;
+}
+
+Status createFolder(const fs::path& path) {
+    if (const os::Error error = os::makeFolder(path)) {
+        return Status::failure("The folder \"" + path.string() + "\" could not be created (" +
+                               os::reason(error) + ").");
+    }
+    return Status::success();
 }
 
 bool fileExists(const fs::path& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/status.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,12 +18,15 @@ std::filesystem::path gameFolder();
 // the one place where it becomes a native path.
 std::filesystem::path contextPath(std::string_view contextFolder, std::string_view fileName = {});
 
-// Names of the immediate sub-folders, sorted byte-wise.
+// Names of the immediate sub-folders, in name order (text::namesInOrder).
 std::vector<std::string> listFolders(const std::filesystem::path& folder);
 
 // Names of the files whose name matches one of the ";"-separated patterns
-// (case-sensitive on every platform), sorted byte-wise.
+// (case-sensitive on every platform), in name order (text::namesInOrder).
 std::vector<std::string> listFiles(const std::filesystem::path& folder, std::string_view patterns);
+
+// Creates one folder; a failure names it and gives the system's reason.
+Status createFolder(const std::filesystem::path& path);
 
 bool fileExists(const std::filesystem::path& path);
 

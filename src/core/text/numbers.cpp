@@ -118,16 +118,51 @@ std::string decimalText(double value) {
         return "0"; // also for -0
     }
     std::array<char, 64> buffer{};
-    std::to_chars_result result{};
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                               static_cast<long long>(value));
-    } else {
-        // Fifteen significant digits keep results such as 0.83 * 100 clean.
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                               std::chars_format::general, 15);
+    if (std::fabs(value) >= 1e15) {
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::general, 15);
+        return std::string(buffer.data(), result.ptr);
     }
-    return std::string(buffer.data(), result.ptr);
+    if (value == std::trunc(value)) {
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                          static_cast<long long>(value));
+        return std::string(buffer.data(), result.ptr);
+    }
+    // Fifteen significant digits keep results such as 0.83 * 100 clean; they
+    // come as "-d.dddddddddddddde-XX" and are laid out without the exponent.
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, 14);
+    const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t e = sci.find('e');
+    const bool negative = sci.front() == '-';
+    std::string digits;
+    for (const char c : sci.substr(0, e)) {
+        if (isDigit(c)) {
+            digits += c;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    int exponent = 0;
+    const std::string_view exp = sci.substr(e + 1);
+    std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0), exp.data() + exp.size(), exponent);
+    std::string text = negative ? "-" : "";
+    if (exponent < 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() < whole) {
+            digits.append(whole - digits.size(), '0');
+        }
+        text += digits.substr(0, whole);
+        if (digits.size() > whole) {
+            text += '.' + digits.substr(whole);
+        }
+    }
+    return text;
 }
 
 } // namespace bm::text

@@ -16,9 +16,9 @@ double numericValue(std::string_view text);
 int wholeNumber(double value);
 int wholeNumber(std::string_view text);
 
-// Plain decimal text of a number without blanks: "7500", "-100", "2.5";
-// 1.5e3 gives "1500". Only magnitudes from 1e15 up (and tiny fractions) are
-// written with an exponent.
+// Plain decimal text of a number without blanks, to 15 significant digits:
+// "7500", "-100", "2.5", "0.00001"; 1.5e3 gives "1500". Only magnitudes from
+// 1e15 up are written with an exponent.
 std::string decimalText(double value);
 
 } // namespace bm::text

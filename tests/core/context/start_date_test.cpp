@@ -65,17 +65,22 @@ TEST_F(StartDateTest, OpeningFromTheMenuFillsTheInputsFromTheFile) {
 }
 
 TEST_F(StartDateTest, AFileWithoutAStartDateIsRefusedAndLeftAlone) {
+    const std::string bareLf = "has lines ended by a bare line feed (LF) instead of CR LF.";
     const struct {
         const char* name;
         std::string bytes; // empty: no file at all
+        std::string says;
     } cases[] = {
-        {"missing", ""},
-        {"five lines", kHead + "Wednesday\r\n18\r\nAugust\r\n"},
-        {"weekday in lower case", mainData("wednesday", "18", "August", "2004")},
-        {"day with a leading zero", mainData("Wednesday", "018", "August", "2004")},
-        {"month abbreviated", mainData("Wednesday", "18", "Aug", "2004")},
-        {"year 2051", mainData("Wednesday", "18", "August", "2051")},
-        {"year as a huge number", mainData("Wednesday", "18", "August", std::string(5000, '9'))},
+        {"missing", "", "does not exist."},
+        {"five lines", kHead + "Wednesday\r\n18\r\nAugust\r\n", "has 5 lines, too few"},
+        {"weekday in lower case", mainData("wednesday", "18", "August", "2004"), "weekday name"},
+        {"day with a leading zero", mainData("Wednesday", "018", "August", "2004"), "day number"},
+        {"month abbreviated", mainData("Wednesday", "18", "Aug", "2004"), "not a month name"},
+        {"year 2051", mainData("Wednesday", "18", "August", "2051"), "from 1950 to 2050"},
+        {"year as a huge number", mainData("Wednesday", "18", "August", std::string(5000, '9')),
+         "from 1950 to 2050"},
+        {"LF line ends", "BM13\nx\nWednesday\n18\nAugust\n2004\n", bareLf},
+        {"an LF in the weekday", mainData("Wednes\nday", "18", "August", "2004"), bareLf},
     };
     for (const auto& c : cases) {
         fs::remove(game.path("Data/maindata.bm1"));
@@ -88,6 +93,7 @@ TEST_F(StartDateTest, AFileWithoutAStartDateIsRefusedAndLeftAlone) {
         EXPECT_NE(lastShown().text.find(game.path("Data/maindata.bm1").string()), std::string::npos)
             << c.name << lastShown().text;
         EXPECT_LT(lastShown().text.size(), 400u) << c.name << ": a long line is not shown whole";
+        EXPECT_NE(lastShown().text.find(c.says), std::string::npos) << lastShown().text;
         EXPECT_EQ(navigator.current(), Screen::EditingMenu) << c.name;
         EXPECT_EQ(game.exists("Data/maindata.bm1") ? file() : "", c.bytes) << c.name;
     }

@@ -1,10 +1,15 @@
 #include "support/editor_fixture.h"
+#include "support/fault.h"
 
 #include <array>
+#include <cstring>
+#include <filesystem>
+#include <map>
 
 namespace bm::context {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ScriptedDialogs;
 using ui::Icon;
 using ui::Screen;
@@ -176,6 +181,63 @@ TEST_F(StartScreenTest, ScenarioMissingBaseFilesIsRepairedWithTwoMessagesInOrder
     EXPECT_TRUE(dialogs.shown().empty()) << "nothing to repair the second time";
 }
 
+TEST_F(StartScreenTest, AScenariosFolderThatCannotBeMadeIsNamedAndTheListStaysEmpty) {
+    test::FailNext fail(test::Op::MakeFolder, EACCES);
+    start.editScenario();
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"The folder \"" + game.path("Scenarios").string() +
+                                       "\" could not be created (Permission "
+                                       "denied)."});
+    EXPECT_EQ(lastShown().icon, Icon::Exclamation);
+    EXPECT_TRUE(start.choosing());
+    EXPECT_TRUE(start.items().empty());
+}
+
+// Whichever step of a repair copy fails, the user is told which file and why,
+// the other file is still repaired, and no half-made file is left.
+TEST_F(StartScreenTest, ARepairCopyThatFailsIsNamedAndLeavesNoPartialFile) {
+    const std::map<std::string, std::string> data{{"maindata.bm1", "main\r\n"},
+                                                  {"venues.txt", "venues\r\n"}};
+    for (const auto& [name, bytes] : data) {
+        game.write("Data/" + name, bytes);
+    }
+    game.makeFolder("Scenarios/Bare");
+    test::forEachFailingStep(
+        [&] {
+            for (const auto& entry : data) {
+                fs::remove(game.path("Scenarios/Bare/" + entry.first));
+            }
+            menu.backToMenu();
+            dialogs.clear();
+        },
+        [&] {
+            start.editScenario();
+            choose("Bare");
+        },
+        [&](const test::FailedStep& step) {
+            ASSERT_EQ(dialogs.shown().size(), 2u) << step.name();
+            int failures = 0;
+            for (const auto& shown : dialogs.shown()) {
+                if (shown.icon == Icon::Critical) {
+                    ++failures;
+                    const bool why = shown.text.find(strerror(EIO)) != std::string::npos ||
+                                     shown.text.find("not enough memory") != std::string::npos;
+                    EXPECT_TRUE(why) << shown.text;
+                    EXPECT_NE(shown.text.find(game.path("").string()), std::string::npos);
+                } else {
+                    EXPECT_TRUE(shown.text == kMainDataRepaired || shown.text == kVenuesRepaired);
+                }
+            }
+            EXPECT_EQ(failures, 1) << step.name();
+            for (const auto& [name, bytes] : data) {
+                const std::string copy = "Scenarios/Bare/" + name;
+                EXPECT_EQ(game.exists(copy) ? game.read(copy) : bytes, bytes) << step.name();
+            }
+            EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty()) << step.name();
+            EXPECT_EQ(navigator.current(), Screen::EditingMenu);
+        });
+}
+
 TEST_F(StartScreenTest, RepairWithoutTheDataFilesNamesTheMissingFile) {
     game.makeFolder("Scenarios/Bare");
     start.editScenario();
@@ -215,6 +277,7 @@ TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused)
     game.write("5.sav", "\\root\r\n");
     game.write("6.sav", "../up\r\n");
     game.write("7.sav", "Good Save\r\n");
+    game.write("8.sav", "Unix Save\nrest\n");
     start.editSavedGame();
     EXPECT_EQ(start.items(), std::vector<std::string>{"Good Save"});
     ASSERT_EQ(dialogs.shown().size(), 1u);
@@ -222,6 +285,10 @@ TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused)
     for (const char* marker : {"1.sav", "2.sav", "3.sav", "4.sav", "5.sav", "6.sav"}) {
         EXPECT_NE(lastShown().text.find(marker), std::string::npos) << marker;
     }
+    EXPECT_NE(lastShown().text.find("\r\nThe saved game file \"8.sav\" has lines ended by a "
+                                    "bare line feed (LF) instead of CR LF."),
+              std::string::npos)
+        << lastShown().text;
     EXPECT_EQ(lastShown().text.find("7.sav"), std::string::npos);
     EXPECT_TRUE(start.choosing());
 }

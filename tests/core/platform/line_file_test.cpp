@@ -1,16 +1,24 @@
 #include "core/platform/line_file.h"
 
+#include "support/fault.h"
 #include "support/temp_game_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstring>
 #include <filesystem>
-#include <iterator>
+#include <functional>
 
 namespace bm::platform {
 namespace {
 namespace fs = std::filesystem;
 using test::TempGameFolder;
+
+bool says(const Status& status, const std::string& part) {
+    return status.message().find(part) != std::string::npos;
+}
 
 TEST(SplitLines, EndsAtCrLfOrLoneCrAndKeepsEveryOtherByte) {
     const struct {
@@ -27,81 +35,201 @@ TEST(SplitLines, EndsAtCrLfOrLoneCrAndKeepsEveryOtherByte) {
         {"a\r\n\r\n\r\n", {"a", "", ""}},
         {"\r\n\r\nx\r\n", {"", "", "x"}},
         {"a\nb\r\n", {"a\nb"}}, // a lone LF is part of the line
-        {"\n", {"\n"}},
+        {"a\r\n\n", {"a", "\n"}},
         {std::string("x\0y\r\n", 5), {std::string("x\0y", 3)}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(splitLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
+        const Lines lines = splitLines(c.bytes);
+        EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(lines.capacity(), lines.size()) << "no room wasted";
+        bool bareLineFeed = false;
+        for (std::size_t i = 0; i < c.bytes.size(); ++i) {
+            bareLineFeed |= c.bytes[i] == '\n' && (i == 0 || c.bytes[i - 1] != '\r');
+        }
+        EXPECT_EQ(hasBareLineFeed(lines, lines.size()), bareLineFeed)
+            << testing::PrintToString(c.bytes);
     }
 }
 
 TEST(LineFile, EveryByteValueSurvivesAWriteAndARead) {
     TempGameFolder game;
     Lines lines{test::everyByteButLineEnds(), "", "plain", "lone\nfeed", "", ""};
-    for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n') {
-            lines.push_back(std::string(1, static_cast<char>(b)));
-        }
-    }
     const fs::path file = game.path("Data/all.fed");
     ASSERT_TRUE(writeLines(file, lines).ok());
     EXPECT_EQ(game.read("Data/all.fed"), joinLines(lines));
     Lines back;
     ASSERT_TRUE(readLines(file, back).ok());
     EXPECT_EQ(back, lines);
-    // Written again, the file is byte for byte what it was.
-    const std::string before = game.read("Data/all.fed");
     ASSERT_TRUE(writeLines(file, {"short"}).ok());
     EXPECT_EQ(game.read("Data/all.fed"), "short\r\n") << "the old content is replaced whole";
-    ASSERT_TRUE(writeLines(file, back).ok());
-    EXPECT_EQ(game.read("Data/all.fed"), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(game.path("Data")), fs::directory_iterator()), 1)
-        << "no temporary file is left behind";
+    ASSERT_TRUE(copyFileAtomic(file, game.path("Data/copy.fed")).ok());
+    EXPECT_EQ(game.read("Data/copy.fed"), "short\r\n");
+    EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty());
 }
 
-TEST(LineFile, FailedWritesLeaveTheOldFileAndNoTemporaryFile) {
+// What a save does with the entry it replaces, and what it refuses.
+TEST(DurableSave, KeepsModesWritesThroughLinksAndRefusesWhatItMustNotReplace) {
     TempGameFolder game;
-    game.write("Data/keep.txt", "old\r\n");
-    game.write("Data/blocker", "a file where a folder should be");
-    game.makeFolder("Data/folder.txt");
-    game.makeFolder("Data/vanishing");
-
-    const struct {
-        const char* target;
-        const char* why;
-    } cases[] = {
-        {"Data/blocker/x.txt", "folder is a file"},
-        {"Data/vanishing/x.txt", "folder removed before the write"},
-        {"Data/folder.txt", "target is a folder"},
-        {"Nowhere/at/all.txt", "folder never existed"},
-    };
-    fs::remove(game.path("Data/vanishing"));
-    for (const auto& c : cases) {
-        const fs::path target = game.path(c.target);
-        const Status status = writeLines(target, {"new"});
-        EXPECT_FALSE(status.ok()) << c.why;
-        EXPECT_NE(status.message().find(target.string()), std::string::npos)
-            << "message must name the file: " << status.message();
+    const std::string longName = "Data/" + std::string(254, 'n');
+    for (const char* name :
+         {"Data/shared.fed", "Data/real.fed", "Data/locked.fed", "Data/blocker"}) {
+        game.write(name, "old\r\n");
     }
-    EXPECT_EQ(game.read("Data/keep.txt"), "old\r\n");
+    fs::permissions(game.path("Data/shared.fed"), fs::perms(0640));
+    fs::permissions(game.path("Data/locked.fed"), fs::perms(0444));
+    fs::create_symlink("real.fed", game.path("Data/link.fed"));
+    fs::create_symlink("made.fed", game.path("Data/dangling.fed"));
+    fs::create_symlink("loop2.fed", game.path("Data/loop1.fed"));
+    fs::create_symlink("loop1.fed", game.path("Data/loop2.fed"));
+    game.makeFolder("Data/folder.txt");
+    ASSERT_EQ(mkfifo(game.path("Data/pipe.txt").c_str(), 0600), 0);
+    const struct {
+        std::string target;
+        std::function<void(FaultPlan&)> plan;
+        std::string holder;  // where the new content lands; "" when refused
+        std::string message; // what a refusal says after the file's name
+    } cases[] = {
+        {"Data/shared.fed", nullptr, "Data/shared.fed", ""},
+        {"Data/link.fed", nullptr, "Data/real.fed", ""},
+        {"Data/dangling.fed", nullptr, "Data/made.fed", ""},
+        {longName, nullptr, longName, ""},
+        {"Data/shared.fed", [](FaultPlan& p) { p.fail(Op::Open, 1, EEXIST); }, "Data/shared.fed",
+         ""}, // a temporary name already taken is passed over
+        {"Data/locked.fed", nullptr, "", "it is read-only."},
+        {"Data/loop1.fed", nullptr, "",
+         std::string("it could not be looked up (") + std::strerror(ELOOP) + ")."},
+        {"Data/blocker/x.txt", nullptr, "", "its folder does not exist (Not a directory)."},
+        {"Nowhere/at/all.txt", nullptr, "", "its folder does not exist (No such file"},
+        {"Data/folder.txt", nullptr, "", "a folder of that name is in the way."},
+        {"Data/", nullptr, "", "it has no file name."},
+        {"Data/pipe.txt", nullptr, "", "it is not an ordinary file."},
+        {"Data/shared.fed", [](FaultPlan& p) { p.failFrom(Op::Write, 1, ENOSPC); }, "",
+         "writing failed (No space left on device)."},
+        {"Data/shared.fed", [](FaultPlan& p) { p.failFrom(Op::Open, 1, EEXIST); }, "",
+         "a temporary file could not be made in its folder (File exists)."},
+    };
+    for (const auto& c : cases) {
+        game.write("Data/shared.fed", "old\r\n");
+        FaultPlan plan;
+        if (c.plan) {
+            c.plan(plan);
+        }
+        const Status status = writeLines(game.path(c.target), {"new"});
+        EXPECT_EQ(status.ok(), !c.holder.empty()) << c.target << ": " << status.message();
+        if (status.ok()) {
+            EXPECT_EQ(game.read(c.holder), "new\r\n") << c.target;
+        } else {
+            EXPECT_TRUE(says(status, "Could not save the file \"" + game.path(c.target).string() +
+                                         "\": " + c.message))
+                << status.message();
+            EXPECT_EQ(game.read("Data/shared.fed"), "old\r\n");
+        }
+    }
+    EXPECT_EQ(fs::status(game.path("Data/shared.fed")).permissions(), fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(game.path("Data/link.fed")));
+    EXPECT_EQ(game.read("Data/locked.fed"), "old\r\n");
     EXPECT_TRUE(fs::is_directory(game.path("Data/folder.txt")));
-    for (const auto& entry : fs::recursive_directory_iterator(game.root())) {
-        EXPECT_EQ(entry.path().string().find("bm13tmp"), std::string::npos) << entry.path();
+    EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty());
+}
+
+// Whatever step fails, the user learns which file and why, the old content
+// stays (or the whole new one, once it was in place), and nothing is left.
+TEST(DurableSave, EveryStepThatFailsIsReportedAndLeavesNoTrace) {
+    TempGameFolder game;
+    const fs::path source = game.path("Data/maindata.bm1");
+    const fs::path target = game.path("Data/target.fed");
+    const struct {
+        const char* name;
+        std::function<Status()> save;
+        std::string saved;
+    } actions[] = {
+        {"writeLines", [&] { return writeLines(target, {"new"}); }, "new\r\n"},
+        {"copyFileAtomic", [&] { return copyFileAtomic(source, target); }, "copied\r\n"},
+    };
+    for (const auto& a : actions) {
+        std::vector<Op> failed;
+        Status status = Status::success();
+        test::forEachFailingStep(
+            [&] {
+                game.write("Data/maindata.bm1", "copied\r\n");
+                game.write("Data/target.fed", "old\r\n");
+            },
+            [&] { status = a.save(); },
+            [&](const test::FailedStep& step) {
+                failed.push_back(step.op);
+                const std::string name = std::string(a.name) + " " + step.name();
+                EXPECT_FALSE(status.ok()) << name;
+                // Only the copy's first open and its reads concern the source.
+                const bool reading = says(status, "could not be read");
+                EXPECT_TRUE(says(status, (reading ? source : target).string())) << status.message();
+                EXPECT_TRUE(says(status, std::strerror(EIO)) || says(status, "memory"))
+                    << status.message();
+                EXPECT_EQ(game.read("Data/target.fed"), step.afterReplacing ? a.saved : "old\r\n")
+                    << name;
+                EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty()) << name;
+            });
+        // The file is on the disk before it replaces the old one, and the
+        // folder after.
+        const auto rename = std::find(failed.begin(), failed.end(), Op::Rename);
+        ASSERT_NE(rename, failed.end()) << a.name;
+        EXPECT_EQ(std::vector<Op>(rename - 4, failed.end()),
+                  (std::vector<Op>{Op::Open, Op::Write, Op::Sync, Op::Close, Op::Rename, Op::Open,
+                                   Op::Sync}))
+            << a.name;
     }
 }
 
-TEST(LineFile, UnreadableInputsGiveMessagesThatNameTheFile) {
+TEST(ReadLines, RefusesWhatCannotBeADataFileAndNamesIt) {
     TempGameFolder game;
     game.makeFolder("Data/adir");
+    game.write("Data/ok.txt", "a\r\nb\r\n");
     game.write("Data/huge.bin", "");
     fs::resize_file(game.path("Data/huge.bin"), kMaxDataFileBytes + 1); // sparse, cheap
-    for (const char* name : {"Data/missing.txt", "Data/adir", "Data/huge.bin"}) {
-        Lines lines{"untouched"};
-        const Status status = readLines(game.path(name), lines);
-        EXPECT_FALSE(status.ok()) << name;
-        EXPECT_NE(status.message().find(game.path(name).string()), std::string::npos)
-            << status.message();
-        EXPECT_EQ(lines, Lines{"untouched"}) << name;
+    game.write("Data/crs.bin", std::string(kMaxDataFileLines + 1, '\r'));
+    game.write("Data/most.bin", std::string(kMaxDataFileLines, '\r'));
+    game.write("Data/grows.txt", "a\r\n");
+    const auto grow = [&] { fs::resize_file(game.path("Data/grows.txt"), kMaxDataFileBytes + 1); };
+    ASSERT_EQ(mkfifo(game.path("Data/pipe").c_str(), 0600), 0);
+    const struct {
+        const char* file;
+        std::function<void(FaultPlan&)> plan;
+        const char* message; // "" when the file is read
+        bool firstLinesToo;  // a few first lines are read without the caps
+    } cases[] = {
+        {"Data/missing.txt", nullptr, "does not exist.", true},
+        {"Data/adir", nullptr, "is a folder, not a file.", true},
+        {"Data/pipe", nullptr, "is not an ordinary file.", true},
+        {"Data/huge.bin", nullptr, "is larger than 64 MiB", false},
+        {"Data/crs.bin", nullptr, "has more than 2097152 lines", false},
+        {"Data/most.bin", nullptr, "", false},
+        {"Data/grows.txt", [&](FaultPlan& p) { p.before(Op::Read, 1, grow); },
+         "is larger than 64 MiB", false},
+        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Open, 1, EACCES); },
+         "could not be read (Permission denied).", true},
+        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Read, 1, EIO); }, "(Input/output error).",
+         true},
+        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Memory, 1, ENOMEM); }, "not enough memory",
+         false},
+        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Memory, 2, ENOMEM); }, "not enough memory",
+         false},
+    };
+    for (const auto& c : cases) {
+        for (const bool whole : {true, false}) {
+            FaultPlan plan;
+            if (c.plan) {
+                c.plan(plan);
+            }
+            Lines lines{"untouched"};
+            const fs::path path = game.path(c.file);
+            const Status status = whole ? readLines(path, lines) : readFirstLines(path, 2, lines);
+            const bool refused = *c.message != '\0' && (whole || c.firstLinesToo);
+            EXPECT_EQ(status.ok(), !refused) << c.file << " " << status.message();
+            if (refused) {
+                EXPECT_TRUE(says(status, "\"" + path.string() + "\"")) << status.message();
+                EXPECT_TRUE(says(status, c.message)) << status.message();
+                EXPECT_EQ(lines, Lines{"untouched"}) << c.file;
+            }
+        }
     }
 }
 
@@ -133,35 +261,45 @@ TEST(ReadFirstLines, ReadsOnlyWhatItNeeds) {
     EXPECT_LE(big[0].size(), 1024u * 1024u);
 }
 
-TEST(CopyFileAtomic, CopiesBytesExactlyOrReportsTheSource) {
-    TempGameFolder game;
-    const std::string bytes = test::everyByteButLineEnds() + "\r\n\n\r";
-    game.write("Data/maindata.bm1", bytes);
-    game.makeFolder("Scenarios/S");
-    ASSERT_TRUE(
-        copyFileAtomic(game.path("Data/maindata.bm1"), game.path("Scenarios/S/maindata.bm1")).ok());
-    EXPECT_EQ(game.read("Scenarios/S/maindata.bm1"), bytes);
-    const Status missing =
-        copyFileAtomic(game.path("Data/venues.txt"), game.path("Scenarios/S/venues.txt"));
-    EXPECT_FALSE(missing.ok());
-    EXPECT_NE(missing.message().find("venues.txt"), std::string::npos);
-    EXPECT_FALSE(game.exists("Scenarios/S/venues.txt"));
-}
-
-TEST(DeleteFile, RemovesFilesOnlyAndNamesTheOneItCannotRemove) {
+TEST(DeleteFile, RemovesFilesAndLinksOnlyAndNamesTheOneItCannotRemove) {
     TempGameFolder game;
     game.write("Data/gone.fed", "x");
-    ASSERT_TRUE(deleteFile(game.path("Data/gone.fed")).ok());
-    EXPECT_FALSE(game.exists("Data/gone.fed"));
-
+    game.write("Data/stays.fed", "x");
+    game.write("Data/pointed.fed", "x");
+    fs::create_symlink("pointed.fed", game.path("Data/link.fed"));
     game.write("Data/full.fed/inside.txt", "x");
     game.makeFolder("Data/empty.fed");
-    for (const char* name : {"Data/gone.fed", "Data/full.fed", "Data/empty.fed"}) {
-        const auto status = deleteFile(game.path(name));
-        EXPECT_FALSE(status.ok()) << name;
-        EXPECT_NE(status.message().find(game.path(name).string()), std::string::npos) << name;
+    const std::string tooLong = "Data/" + std::string(300, 'x');
+    const struct {
+        std::string name;
+        std::function<void(FaultPlan&)> plan;
+        const char* message; // "" when deleted
+    } cases[] = {
+        {"Data/gone.fed", nullptr, ""},
+        {"Data/link.fed", nullptr, ""},
+        {"Data/gone.fed", nullptr, "does not exist."},
+        {"Data/full.fed", nullptr, "is a folder, not a file."},
+        {"Data/empty.fed", nullptr, "is a folder, not a file."},
+        {tooLong, nullptr, "could not be deleted (File name too long)."},
+        {"Data/stays.fed", [](FaultPlan& p) { p.fail(Op::Delete, 1, EBUSY); },
+         "could not be deleted (Device or resource busy)."},
+    };
+    for (const auto& c : cases) {
+        FaultPlan plan;
+        if (c.plan) {
+            c.plan(plan);
+        }
+        const Status status = deleteFile(game.path(c.name));
+        EXPECT_EQ(status.ok(), *c.message == '\0') << c.name << status.message();
+        EXPECT_TRUE(says(status, c.message)) << status.message();
+        if (!status.ok()) {
+            EXPECT_TRUE(says(status, game.path(c.name).string())) << status.message();
+        }
     }
-    EXPECT_TRUE(game.exists("Data/empty.fed")) << "never a folder, even an empty one";
+    EXPECT_FALSE(fs::exists(fs::symlink_status(game.path("Data/link.fed"))));
+    for (const char* kept : {"Data/pointed.fed", "Data/stays.fed", "Data/empty.fed"}) {
+        EXPECT_TRUE(game.exists(kept)) << kept;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/platform/paths.h"
+#include "core/text/name_order.h"
 
 #include "support/temp_game_folder.h"
 
@@ -36,24 +37,57 @@ TEST(ContextPath, ReadsTheCurrentDirectoryAfresh) {
     EXPECT_EQ(contextPath("\\Data\\", "a"), second.root() / "Data" / "a");
 }
 
-TEST(Listings, AreSortedAndMatchCaseSensitively) {
+TEST(Listings, AreInNameOrderAndMatchCaseSensitively) {
     TempGameFolder game;
-    for (const char* f : {"b.fed", "a.fed", "A.FED", "c.Fed", "x.fed.bak", "logo.jpg", "pic.GIF",
-                          "z.gif", "m.jpeg", "w.bmp"}) {
+    for (const char* f : {"b.fed", "a.fed", "Zeta.fed", "A.FED", "c.Fed", "x.fed.bak", "logo.jpg",
+                          "pic.GIF", "z.gif", "m.jpeg", "w.bmp"}) {
         game.write(std::string("Data/") + f, "x");
     }
     game.makeFolder("Data/folder.fed");
-    EXPECT_EQ(listFiles(game.path("Data"), "*.fed"), (std::vector<std::string>{"a.fed", "b.fed"}));
+    EXPECT_EQ(listFiles(game.path("Data"), "*.fed"),
+              (std::vector<std::string>{"a.fed", "b.fed", "Zeta.fed"}));
     EXPECT_EQ(listFiles(game.path("Data"), "*.jpg;*.jpeg;*.bmp;*.gif"),
               (std::vector<std::string>{"logo.jpg", "m.jpeg", "w.bmp", "z.gif"}));
     EXPECT_TRUE(listFiles(game.path("Missing"), "*").empty());
 
-    game.makeFolder("Scenarios/beta");
-    game.makeFolder("Scenarios/Alpha");
-    game.makeFolder("Scenarios/alpha");
+    for (const char* folder : {"beta", "alpha", "Alpha", "_under", "Zulu"}) {
+        game.makeFolder(std::string("Scenarios/") + folder);
+    }
     game.write("Scenarios/file", "x");
     EXPECT_EQ(listFolders(game.path("Scenarios")),
-              (std::vector<std::string>{"Alpha", "alpha", "beta"}));
+              (std::vector<std::string>{"Alpha", "alpha", "beta", "Zulu", "_under"}));
+}
+
+TEST(NameOrder, IgnoresCaseAsTheHomePlatformDoesThenTakesTheBytes) {
+    const struct {
+        std::string a;
+        std::string b; // comes after a
+    } cases[] = {
+        {"alpha.fed", "Zeta.fed"},
+        {"Zeta", "_x"},
+        {"A.fed", "a.fed"},
+        {"ab", "AB c"},
+        {"a", "ab"},
+        {"z", "\xe9"},
+        {"\xc9t\xe9", "\xe9t\xe9"},
+        {"\xe9"
+         "a",
+         "\xc9"
+         "B"},
+        {"\x8a", "\x9a"
+                 "b"},
+        {"Z", "\x80"},
+        {"\xff", "\x9f"
+                 "a"},
+        {"\xe0", "\xf7"},
+        {"\xe9", "\x80"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(text::namesInOrder(c.a, c.b))
+            << testing::PrintToString(c.a) << " < " << testing::PrintToString(c.b);
+        EXPECT_FALSE(text::namesInOrder(c.b, c.a)) << testing::PrintToString(c.b);
+    }
+    EXPECT_FALSE(text::namesInOrder("same", "same"));
 }
 
 TEST(Names, SafeFileNamesAndPlainFolderNames) {

@@ -82,11 +82,19 @@ TEST(DecimalText, WritesPlainDecimalsThatReadBack) {
         {350 / 100.0, "3.5"},
         {123456789012345, "123456789012345"},
         {1e20, "1e+20"},
+        {0.00001, "0.00001"},
+        {-0.000123, "-0.000123"},
+        {1e-7, "0.0000001"},
+        {0.1 + 0.2, "0.3"},
+        {123456.7890123456789, "123456.789012346"},
+        {99999999999999.5, "99999999999999.5"},
+        {999999999999999.9, "1000000000000000"},
+        {1e-20 / 3, "0.00000000000000000000333333333333333"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(decimalText(c.value), c.text) << c.value;
     }
-    for (const double v : {kMax, -kMax, 1e-7, 98765.4321, -0.25, 1e15}) {
+    for (const double v : {kMax, -kMax, 98765.4321, -0.25, 1e15, 5e-324}) {
         EXPECT_DOUBLE_EQ(numericValue(decimalText(v)), v) << decimalText(v);
     }
     EXPECT_EQ(decimalText(std::numeric_limits<double>::infinity()), decimalText(kMax));
