@@ -3,6 +3,7 @@
 #include "core/text/numbers.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace bm::venues {
 namespace {
@@ -125,9 +126,14 @@ std::vector<std::string> VenueList::names(std::optional<std::string_view> countr
 }
 
 std::string VenueList::freeDefaultName() const {
+    // A set, so that a file full of default names does not take a scan per try.
+    std::unordered_set<std::string_view> taken;
+    for (std::size_t i = 0; i < count(); ++i) {
+        taken.insert(field(i, line::venuename));
+    }
     std::string name(kDefaultName);
     // At most count() names are taken, so this ends by count() + 1.
-    for (std::size_t n = 1; find(name); ++n) {
+    for (std::size_t n = 1; taken.count(name) > 0; ++n) {
         name = std::string(kDefaultName) + " " + std::to_string(n);
     }
     return name;
