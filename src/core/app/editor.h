@@ -43,7 +43,7 @@ public:
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;
-    venues::VenueEditor venues;
+    venues::VenueEditor venueEditor;
 };
 
 } // namespace bm::app

@@ -21,11 +21,13 @@ static_assert(kFilterCaptions.size() == kCountries.size() + 1);
 
 namespace {
 
+// The list entry a stored country shows as: its own, or "Other".
 int countryIndex(std::string_view country) {
     const auto it = std::find(kCountries.begin(), kCountries.end(), country);
-    return static_cast<int>(it == kCountries.end()
-                                ? kCountries.size() - 1
-                                : static_cast<std::size_t>(it - kCountries.begin()));
+    const auto found = it == kCountries.end()
+                           ? std::find(kCountries.begin(), kCountries.end(), kOtherCountry)
+                           : it;
+    return static_cast<int>(found - kCountries.begin());
 }
 
 std::optional<std::string_view> countryOf(VenueFilter filter) {

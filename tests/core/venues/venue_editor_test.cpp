@@ -41,7 +41,7 @@ const Names kAllSorted{"2.5", "9", "10", "arena North", "Basin Bowl", "Harbor Ha
 
 class VenueEditorTest : public test::EditorTest {
 protected:
-    VenueEditor& venues = editor.venues;
+    VenueEditor& venues = editor.venueEditor;
 
     void SetUp() override { editor.start.editNewGameData(); }
     void open(const Lines& lines = kFile) {
