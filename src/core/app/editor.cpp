@@ -7,10 +7,15 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
       start(dialogs_, navigator_, context), startDate(dialogs_, navigator_, context),
       calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context),
       picker(navigator_, chooser.record()), promotionMenu(dialogs_, navigator_, context, chooser),
-      step1(dialogs_, navigator_, chooser, picker) {
+      step1(dialogs_, navigator_, chooser, picker), scenarioInfo(dialogs_, navigator_, context),
+      scenarioCreator(dialogs_, navigator_, context, scenarioInfo),
+      venueEditor(dialogs_, navigator_, context) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
     menu.setAction(context::MenuButton::Promotions,
                    [this] { navigator.go(ui::Screen::PromotionMenu); });
+    menu.setAction(context::MenuButton::Venues, [this] { venueEditor.open(); });
+    menu.setAction(context::MenuButton::ScenarioInfo, [this] { scenarioInfo.open(); });
+    start.setCreateScenarioAction([this] { scenarioCreator.create(); });
     // Creating or loading a promotion shows it in every step, in order.
     chooser.addStep(step1);
 }

@@ -4,6 +4,8 @@
 #include "core/context/editing_context.h"
 #include "core/context/editing_menu.h"
 #include "core/context/image_picker.h"
+#include "core/context/scenario_creator.h"
+#include "core/context/scenario_info.h"
 #include "core/context/start_date.h"
 #include "core/context/start_screen.h"
 #include "core/promotion/promotion_chooser.h"
@@ -11,6 +13,7 @@
 #include "core/promotion/step1.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
+#include "core/venues/venue_editor.h"
 
 namespace bm::app {
 
@@ -37,6 +40,10 @@ public:
     context::ImagePicker picker;
     promotion::PromotionMenu promotionMenu;
     promotion::Step1 step1;
+
+    context::ScenarioInfoScreen scenarioInfo;
+    context::ScenarioCreator scenarioCreator;
+    venues::VenueEditor venueEditor;
 };
 
 } // namespace bm::app

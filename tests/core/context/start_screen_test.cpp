@@ -294,7 +294,6 @@ TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused)
 }
 
 TEST_F(StartScreenTest, ExitEndsTheProgramWithoutAQuestion) {
-    start.createScenario(); // nothing plugged in yet: harmless
     start.exit();
     EXPECT_TRUE(navigator.quitRequested);
     EXPECT_TRUE(dialogs.shown().empty());
