@@ -5,14 +5,33 @@ namespace bm::app {
 Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
     : dialogs(dialogs_), navigator(navigator_), menu(navigator_, context),
       start(dialogs_, navigator_, context), startDate(dialogs_, navigator_, context),
-      calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context),
-      picker(navigator_, chooser.record()), promotionMenu(dialogs_, navigator_, context, chooser),
-      step1(dialogs_, navigator_, chooser, picker) {
+      calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context), picker(navigator_),
+      promotionMenu(dialogs_, navigator_, context, chooser) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
     menu.setAction(context::MenuButton::Promotions,
                    [this] { navigator.go(ui::Screen::PromotionMenu); });
-    // Creating or loading a promotion shows it in every step, in order.
-    chooser.addStep(step1);
+    addUnsavedWork([this] { return chooser.unsavedWork(); });
+    addUnsavedWork([this] { return startDate.unsavedWork(); });
+}
+
+void Editor::closeRequested() {
+    if (navigator.current() == ui::Screen::Start) {
+        start.exit();
+        return;
+    }
+    std::string lost;
+    for (const auto& describe : unsavedWork_) {
+        if (std::string work = describe(); !work.empty()) {
+            lost += "\r\n- " + work;
+        }
+    }
+    if (!lost.empty() &&
+        !dialogs.askYesNo(std::string(kCloseQuestionStart) + "\r\n" + lost + "\r\n\r\n" +
+                              std::string(kCloseQuestionEnd),
+                          ui::Icon::Exclamation, ui::kProgramTitle, ui::Default::No)) {
+        return;
+    }
+    navigator.quit();
 }
 
 } // namespace bm::app

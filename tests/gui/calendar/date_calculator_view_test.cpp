@@ -14,11 +14,11 @@ using Part = DateCalculatorView::Part;
 class DateCalculatorViewTest : public test::GuiTest {};
 
 TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
-    DateCalculatorView& view = *app.calculatorView;
+    DateCalculatorView& view = app.view<DateCalculatorView>();
     ASSERT_TRUE(app.start());
     app.editor().calculator.open();
     ASSERT_TRUE(view.isVisible());
-    EXPECT_TRUE(app.startView->isVisible()) << "the calling screen stays";
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the calling screen stays";
     EXPECT_FALSE(view.isModal());
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Date Calculator"));
     const QStringList captions{"Day", "Number", "Month", "Year"};
@@ -55,7 +55,7 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
 
     QTest::keyClick(view.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
-    EXPECT_TRUE(app.startView->isVisible());
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible());
 }
 
 } // namespace

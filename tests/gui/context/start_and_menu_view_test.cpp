@@ -14,8 +14,8 @@ using context::MenuButton;
 
 class StartAndMenuViewTest : public test::GuiTest {
 protected:
-    StartScreenView& start = *app.startView;
-    EditingMenuView& menu = *app.menuView;
+    StartScreenView& start = app.view<StartScreenView>();
+    EditingMenuView& menu = app.view<EditingMenuView>();
 };
 
 TEST_F(StartAndMenuViewTest, WindowsCarryTheProgramTitle) {

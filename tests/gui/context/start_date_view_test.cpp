@@ -16,13 +16,13 @@ const std::string kTail = "tail\r\n";
 
 class StartDateViewTest : public test::GuiTest {
 protected:
-    StartDateView& view = *app.startDateView;
-    EditingMenuView& menu = *app.menuView;
+    StartDateView& view = app.view<StartDateView>();
+    EditingMenuView& menu = app.view<EditingMenuView>();
 
     void SetUp() override {
         game.write("Data/maindata.bm1", kHead + "Wednesday\r\n18\r\nAugust\r\n2004\r\n" + kTail);
         ASSERT_TRUE(app.start());
-        click(app.startView->newGameButton);
+        click(app.view<StartScreenView>().newGameButton);
         click(menu.button(context::MenuButton::StartDate));
     }
 };
