@@ -32,6 +32,7 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
             EXPECT_EQ(list->accessibleDescription(), view.rowBox(row)->title());
         }
     }
+    EXPECT_EQ(view.calculateButton->text(), QStringLiteral("Calculate"));
     screenshot(&view, "date_calculator_unchosen");
 
     const auto choose = [&](Row row, const QStringList& date) {
@@ -56,6 +57,10 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
     QTest::keyClick(view.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
     EXPECT_TRUE(app.view<StartScreenView>().isVisible());
+    app.editor().calculator.open();
+    view.close(); // the window frame
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_FALSE(app.navigator().quitting());
 }
 
 } // namespace
