@@ -27,6 +27,7 @@ Step1View::Step1View(promotion::Step1& model, QWidget* parent)
     logoButton->setAccessibleName(toDisplay(promotion::kPickPromlogoName));
     logoButton->setFixedWidth(36);
     promlogo = fields().addValueField(promotion::kPromlogoCaption, logoButton).field;
+    promlogo->stackUnder(logoButton); // read out in the order they are seen
     size = new QComboBox(this);
     fields().addRow(promotion::kSizeCaption, size);
     prompts_.add(fields(), table, Step1Field::bankbalance, this, edit);

@@ -44,6 +44,10 @@ void StepView::finish(std::initializer_list<QWidget*> first) {
     order.insert(order.end(), fields_.focusOrder().begin(), fields_.focusOrder().end());
     order.push_back(backButton);
     order.push_back(nextButton);
+    // Screen readers list a window's controls in the order of its children:
+    // the buttons, made first, go after the step's own rows.
+    backButton->raise();
+    nextButton->raise();
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

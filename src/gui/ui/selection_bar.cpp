@@ -57,11 +57,11 @@ void SelectionItem::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        emit moveRequested(-1);
+        Q_EMIT moveRequested(-1);
         return;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        emit moveRequested(1);
+        Q_EMIT moveRequested(1);
         return;
     default:
         QAbstractButton::keyPressEvent(event);

@@ -21,7 +21,7 @@ public:
     void setColour(std::uint32_t rgb);
     QSize sizeHint() const override;
 
-signals:
+Q_SIGNALS:
     // An arrow key: -1 towards the first caption, +1 towards the last.
     void moveRequested(int step);
 

@@ -1,10 +1,8 @@
 #include "gui/ui/selection_bar.h"
 
-#include <QAccessible>
-#include <QPushButton>
-#include <QTest>
+#include "gui/gui_fixture.h"
 
-#include <gtest/gtest.h>
+#include <QPushButton>
 
 #include <array>
 
@@ -13,7 +11,9 @@ namespace {
 
 // Clicks and keys reach the model; the drawing shows the model's choice, in
 // its colours, to the eye and to screen readers; Tab enters at the selection.
-TEST(SelectionBar, ClicksAndKeysSelectAndTheSelectionIsSeenAndHeard) {
+class SelectionBarTest : public test::GuiTest {};
+
+TEST_F(SelectionBarTest, ClicksAndKeysSelectAndTheSelectionIsSeenAndHeard) {
     static constexpr std::array<std::string_view, 3> kTitles{"Custom 1", "Custom 2", "Custom 3"};
     ui::Selection titles(kTitles);
     QWidget window;
@@ -43,6 +43,7 @@ TEST(SelectionBar, ClicksAndKeysSelectAndTheSelectionIsSeenAndHeard) {
     QTest::keyClick(bar->item(0), Qt::Key_Return);
     EXPECT_EQ(asked, (std::vector<int>{2, 1, 0}));
 
+    screenshot(bar, "selection_bar");
     for (int i = 0; i < 3; ++i) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(bar->item(i));
         ASSERT_NE(a, nullptr);
