@@ -2,8 +2,10 @@ cmake_minimum_required(VERSION 3.22)
 # Core subsystems include only those below them:
 #   app -> context, promotion, roster, venues (never each other) -> calendar
 #       -> platform, text, ui (which may include each other).
-# The editing context (which folder is edited) is the one object of another
-# subsystem that the others share: every screen builds its paths from it.
+# Two headers of the context subsystem are shared by the others: the editing
+# context (which folder is edited), from which every screen builds its paths,
+# and the layout of the context's main data file, whose start date the date
+# check and the wrestler tools read.
 set(level_app 3)
 set(level_context 2)
 set(level_promotion 2)
@@ -13,7 +15,7 @@ set(level_calendar 1)
 set(level_platform 0)
 set(level_text 0)
 set(level_ui 0)
-set(shared_headers "core/context/editing_context.h")
+set(shared_headers "core/context/editing_context.h" "core/context/main_data.h")
 
 file(GLOB_RECURSE files RELATIVE "${CORE_DIR}" "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
 set(offenders "")
