@@ -1,6 +1,14 @@
 #pragma once
 
 #include "gui/app/gui_app.h"
+#include "gui/calendar/date_calculator_view.h"
+#include "gui/context/editing_menu_view.h"
+#include "gui/context/image_picker_view.h"
+#include "gui/context/start_date_view.h"
+#include "gui/context/start_screen_view.h"
+#include "gui/promotion/promotion_chooser_view.h"
+#include "gui/promotion/promotion_menu_view.h"
+#include "gui/promotion/step1_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_game_folder.h"
 

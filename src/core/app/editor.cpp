@@ -5,9 +5,9 @@ namespace bm::app {
 Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
     : dialogs(dialogs_), navigator(navigator_), menu(navigator_, context),
       start(dialogs_, navigator_, context), startDate(dialogs_, navigator_, context),
-      calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context),
-      picker(navigator_, chooser.record()), promotionMenu(dialogs_, navigator_, context, chooser),
-      step1(dialogs_, navigator_, chooser, picker), scenarioInfo(dialogs_, navigator_, context),
+      calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context), picker(navigator_),
+      promotionMenu(dialogs_, navigator_, context, chooser),
+      scenarioInfo(dialogs_, navigator_, context),
       scenarioCreator(dialogs_, navigator_, context, scenarioInfo),
       venueEditor(dialogs_, navigator_, context) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
@@ -16,8 +16,28 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
     menu.setAction(context::MenuButton::Venues, [this] { venueEditor.open(); });
     menu.setAction(context::MenuButton::ScenarioInfo, [this] { scenarioInfo.open(); });
     start.setCreateScenarioAction([this] { scenarioCreator.create(); });
-    // Creating or loading a promotion shows it in every step, in order.
-    chooser.addStep(step1);
+    addUnsavedWork([this] { return chooser.unsavedWork(); });
+    addUnsavedWork([this] { return startDate.unsavedWork(); });
+}
+
+void Editor::closeRequested() {
+    if (navigator.current() == ui::Screen::Start) {
+        start.exit();
+        return;
+    }
+    std::string lost;
+    for (const auto& describe : unsavedWork_) {
+        if (std::string work = describe(); !work.empty()) {
+            lost += "\r\n- " + work;
+        }
+    }
+    if (!lost.empty() &&
+        !dialogs.askYesNo(std::string(kCloseQuestionStart) + "\r\n" + lost + "\r\n\r\n" +
+                              std::string(kCloseQuestionEnd),
+                          ui::Icon::Exclamation, ui::kProgramTitle, ui::Default::No)) {
+        return;
+    }
+    navigator.quit();
 }
 
 } // namespace bm::app

@@ -14,6 +14,7 @@ namespace bm::calendar {
 inline constexpr std::string_view kCalculatorTitle = "Date Calculator";
 inline constexpr std::string_view kTitleWonCaption = "Enter The Date The Wrestler(s) Won The Title";
 inline constexpr std::string_view kGameStartCaption = "Enter The Start Date Of The Game";
+inline constexpr std::string_view kCalculate = "Calculate";
 inline constexpr std::string_view kDaysBetween = "Number Of Days Between The Dates: ";
 inline constexpr std::string_view kInvalidDates =
     "Invalid Date Error\r\n\r\nOne or both of your dates are not valid. Please check and "

@@ -2,11 +2,17 @@
 
 #include "core/calendar/calendar.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The entries of the drop-down lists that choose a date, in list order.
 namespace bm::calendar {
+
+// The captions over the four lists of a date.
+inline constexpr std::array<std::string_view, 4> kDatePartCaptions{"Day", "Number", "Month",
+                                                                   "Year"};
 
 inline std::vector<std::string> weekdayChoices() {
     return {kWeekdayNames.begin(), kWeekdayNames.end()};

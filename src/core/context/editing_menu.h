@@ -22,6 +22,9 @@ inline constexpr std::array<std::string_view, kMenuButtonCount> kMenuButtonCapti
     "Edit The Scenario Info File",
 };
 
+inline constexpr std::string_view kBackToMenu = "Back To Menu";
+inline constexpr std::string_view kReportOk = "OK";
+
 // The hub of one editing context: it shows the context, opens its editors
 // and shows the reports of the whole-context checks.
 class EditingMenu : public ui::Model {

@@ -1,51 +1,31 @@
 #include "core/context/image_picker.h"
 
-#include "core/calendar/calendar.h"
 #include "core/platform/paths.h"
-#include "core/promotion/record/promotion_layout.h"
+
+#include <utility>
 
 namespace bm::context {
-namespace line = promotion::line;
 
-std::string showLogoHeading(int show) {
-    return "Show " + std::to_string(show) + " Logo";
-}
+ImagePicker::ImagePicker(ui::Navigator& navigator) : navigator_(navigator) {}
 
-std::string bigShowLogoHeading(int month) {
-    return std::string(calendar::monthName(month)) + " Big Show Logo";
-}
-
-std::optional<int> imageTargetLine(std::string_view heading) {
-    if (heading == kPromotionLogoHeading) {
-        return line::promlogo;
-    }
-    for (int show = 1; show <= line::kShowCount; ++show) {
-        if (heading == showLogoHeading(show)) {
-            return line::showLines(show).showlogo;
-        }
-    }
-    for (int month = 1; month <= line::kMonthCount; ++month) {
-        if (heading == bigShowLogoHeading(month)) {
-            return line::monthLines(month).bigshowlogo;
-        }
-    }
-    return std::nullopt;
-}
-
-ImagePicker::ImagePicker(ui::Navigator& navigator, promotion::PromotionRecord& record)
-    : navigator_(navigator), record_(record) {}
-
-void ImagePicker::open(std::string heading, Chosen chosen) {
+void ImagePicker::choose(std::string heading, ui::NoImage noImage, Chosen chosen) {
     heading_ = std::move(heading);
     chosen_ = std::move(chosen);
     files_ = platform::listFiles(platform::contextPath(kImagesFolder), kImagePatterns);
     selected_ = -1;
     previewFile(0);
-    // A promotion must have a logo. Set from the heading on every opening,
-    // so a picker closed by its window frame cannot leave it disabled.
-    noImageEnabled_ = heading_ != kPromotionLogoHeading;
+    // Set on every opening, so a picker closed by its window frame cannot
+    // leave the button disabled for the next field.
+    noImageEnabled_ = noImage == ui::NoImage::Offered;
+    open_ = true;
     changed();
     navigator_.open(ui::Screen::ImagePicker);
+}
+
+void ImagePicker::dismiss() {
+    if (open_) {
+        makeNoChanges();
+    }
 }
 
 void ImagePicker::select(int row) {
@@ -60,36 +40,21 @@ void ImagePicker::select(int row) {
 
 void ImagePicker::useImage() {
     // With nothing listed there is nothing to use: the field stays as it is.
-    if (!files_.empty()) {
-        write(files_[static_cast<std::size_t>(selected_ >= 0 ? selected_ : 0)]);
+    if (files_.empty()) {
+        close(std::nullopt);
+        return;
     }
-    noImageEnabled_ = true;
-    close();
+    close(files_[static_cast<std::size_t>(selected_ >= 0 ? selected_ : 0)]);
 }
 
 void ImagePicker::useNoImage() {
-    if (!noImageEnabled_) {
-        return;
+    if (noImageEnabled_) {
+        close(std::string(kNoImage));
     }
-    write(std::string(kNoImage));
-    close();
 }
 
 void ImagePicker::makeNoChanges() {
-    noImageEnabled_ = true;
-    close();
-}
-
-void ImagePicker::write(const std::string& value) {
-    const auto target = imageTargetLine(heading_);
-    if (!target) {
-        return;
-    }
-    record_.set(*target, value);
-    // A copy: the step being told may open the picker again.
-    if (const Chosen chosen = chosen_) {
-        chosen(value);
-    }
+    close(std::nullopt);
 }
 
 void ImagePicker::previewFile(int row) {
@@ -98,10 +63,15 @@ void ImagePicker::previewFile(int row) {
                    : std::filesystem::path();
 }
 
-void ImagePicker::close() {
-    chosen_ = nullptr;
+void ImagePicker::close(std::optional<std::string> value) {
+    const Chosen chosen = std::exchange(chosen_, nullptr);
+    open_ = false;
+    noImageEnabled_ = true;
     changed();
     navigator_.close(ui::Screen::ImagePicker);
+    if (chosen) {
+        chosen(value);
+    }
 }
 
 } // namespace bm::context

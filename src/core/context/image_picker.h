@@ -1,12 +1,10 @@
 #pragma once
 
-#include "core/promotion/record/promotion_record.h"
+#include "core/ui/image_chooser.h"
 #include "core/ui/model.h"
 #include "core/ui/navigator.h"
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,27 +17,20 @@ inline constexpr std::string_view kImagePatterns = "*.jpg;*.jpeg;*.bmp;*.gif";
 inline constexpr std::string_view kUseImage = "Use This Image";
 inline constexpr std::string_view kUseNoImage = "Don't Use Any Image";
 inline constexpr std::string_view kMakeNoChanges = "Make No Changes";
-// Stored for "no image".
+inline constexpr std::string_view kPreviewName = "Preview";
+// Handed over for "no image".
 inline constexpr std::string_view kNoImage = "NA";
 
-// The target headings: the picker writes where its heading says.
-inline constexpr std::string_view kPromotionLogoHeading = "Promotion Logo";
-std::string showLogoHeading(int show);     // 1..4: "Show 1 Logo"
-std::string bigShowLogoHeading(int month); // 1..12: "January Big Show Logo"
-// The record line a heading names; none for any other text.
-std::optional<int> imageTargetLine(std::string_view heading);
-
-// Chooses a logo from the game's Images folder, beside the step that opened
-// it. The choice goes straight into the record; the step learns of it
-// through the callback it gave when opening.
-class ImagePicker : public ui::Model {
+// Chooses a logo from the game's Images folder, beside the screen that
+// opened it. It writes nothing itself: the value goes to the opener's
+// callback, which knows where it belongs.
+class ImagePicker : public ui::Model, public ui::ImageChooser {
 public:
-    using Chosen = std::function<void(const std::string& value)>;
-
-    ImagePicker(ui::Navigator& navigator, promotion::PromotionRecord& record);
+    explicit ImagePicker(ui::Navigator& navigator);
 
     // Lists the images afresh, previews the first and shows the picker.
-    void open(std::string heading, Chosen chosen);
+    void choose(std::string heading, ui::NoImage noImage, Chosen chosen) override;
+    void dismiss() override;
 
     // What the user can do.
     void select(int row);
@@ -47,6 +38,7 @@ public:
     void useNoImage(); // "Don't Use Any Image"
     void makeNoChanges();
 
+    bool isOpen() const { return open_; }
     const std::string& heading() const { return heading_; }
     const std::vector<std::string>& files() const { return files_; }
     int selected() const { return selected_; }
@@ -55,13 +47,13 @@ public:
     bool noImageEnabled() const { return noImageEnabled_; }
 
 private:
-    void write(const std::string& value);
     void previewFile(int row);
-    void close();
+    // Hides the picker, then tells the opener (which may open it again).
+    void close(std::optional<std::string> value);
 
     ui::Navigator& navigator_;
-    promotion::PromotionRecord& record_;
     Chosen chosen_;
+    bool open_ = false;
 
     std::string heading_;
     std::vector<std::string> files_;

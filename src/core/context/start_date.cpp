@@ -153,6 +153,14 @@ void StartDateScreen::backToMenu() {
     leave();
 }
 
+std::string StartDateScreen::unsavedWork() const {
+    if (!hasUnsavedChanges()) {
+        return {};
+    }
+    return "the start date " + weekday_ + " " + day_ + " " + month_ + " " + year_ +
+           ", not yet saved in " + context_.folder() + std::string(maindata::kFileName);
+}
+
 bool StartDateScreen::differsFromFile() const {
     return weekday_ != lines_[maindata::kStartWeekday] || day_ != lines_[maindata::kStartDay] ||
            month_ != lines_[maindata::kStartMonth] || year_ != lines_[maindata::kStartYear];

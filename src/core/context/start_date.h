@@ -17,6 +17,8 @@ inline constexpr std::string_view kStartDateInstruction =
 inline constexpr std::string_view kInvalidStartDate =
     "Your start date has been checked and it is not a valid date. Please choose a real-life date.";
 inline constexpr std::string_view kStartDateSaved = "Start Date Saved OK!";
+inline constexpr std::string_view kConfirmStartDate = "Confirm Start Date";
+inline constexpr std::string_view kStartDateBack = "Back To Menu";
 inline constexpr std::string_view kLoseStartDateChanges =
     "Going back to the menu will lose the changes you made.\r\n\r\nSave changes before you go?";
 
@@ -40,6 +42,11 @@ public:
 
     void confirm();
     void backToMenu();
+
+    // While the screen is open: the chosen date differs from the file's.
+    bool hasUnsavedChanges() const { return isOpen() && differsFromFile(); }
+    // What closing the editor now would lose; "" when nothing would be.
+    std::string unsavedWork() const;
 
     // The fixed entries of the three lists.
     static const std::vector<std::string>& weekdays();

@@ -57,7 +57,7 @@ void StartScreen::editScenario() {
             items_.push_back(std::move(name));
         }
     }
-    openList(kChooseScenario);
+    openList(ListKind::Scenarios);
 }
 
 void StartScreen::createScenario() {
@@ -91,7 +91,7 @@ void StartScreen::editSavedGame() {
         dialogs_.message("These saved games cannot be edited and are not listed:" + refused,
                          ui::Icon::Exclamation);
     }
-    openList(kChooseSavedGame);
+    openList(ListKind::SavedGames);
 }
 
 void StartScreen::exit() {
@@ -113,11 +113,10 @@ void StartScreen::ok() {
         return;
     }
     const std::string name = items_[static_cast<std::size_t>(selected_)];
-    const std::string heading = listHeading_;
     closeList();
-    if (heading == kChooseScenario) {
+    if (listKind_ == ListKind::Scenarios) {
         enterScenario(name);
-    } else if (heading == kChooseSavedGame) {
+    } else {
         enterSavedGame(name);
     }
 }
@@ -126,8 +125,9 @@ void StartScreen::cancel() {
     closeList();
 }
 
-void StartScreen::openList(std::string_view heading) {
-    listHeading_ = std::string(heading);
+void StartScreen::openList(ListKind kind) {
+    listKind_ = kind;
+    listHeading_ = std::string(kind == ListKind::Scenarios ? kChooseScenario : kChooseSavedGame);
     selected_ = -1;
     choosing_ = true;
     changed();

@@ -12,8 +12,19 @@
 
 namespace bm::context {
 
+inline constexpr std::string_view kNewGameButton = "Edit Data For New Games";
+inline constexpr std::string_view kScenarioButton = "Edit a Scenario";
+inline constexpr std::string_view kCreateScenarioButton = "Create a Scenario";
+inline constexpr std::string_view kSavedGameButton = "Edit a Saved Game";
+inline constexpr std::string_view kExitButton = "Exit";
+inline constexpr std::string_view kChooseOk = "OK";
+inline constexpr std::string_view kChooseCancel = "Cancel";
+inline constexpr std::string_view kChooseFirstHeading = "Choose a Scenario";
 inline constexpr std::string_view kChooseScenario = "Choose a Scenario to Edit";
 inline constexpr std::string_view kChooseSavedGame = "Choose a Saved Game to Edit";
+
+// What the choice list holds.
+enum class ListKind { Scenarios, SavedGames };
 
 // The first window: checks the game folder and chooses the editing context.
 class StartScreen : public ui::Model {
@@ -46,7 +57,7 @@ public:
     int selected() const { return selected_; }
 
 private:
-    void openList(std::string_view heading);
+    void openList(ListKind kind);
     void closeList();
     void enterScenario(const std::string& name);
     void enterSavedGame(const std::string& name);
@@ -58,7 +69,8 @@ private:
     std::function<void()> createScenario_;
 
     bool choosing_ = false;
-    std::string listHeading_{"Choose a Scenario"};
+    ListKind listKind_ = ListKind::Scenarios;
+    std::string listHeading_{kChooseFirstHeading};
     std::vector<std::string> items_;
     int selected_ = -1;
 };

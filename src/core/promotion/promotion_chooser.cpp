@@ -38,6 +38,10 @@ void PromotionChooser::createPromotion(std::string fileName) {
     changed();
 }
 
+std::string PromotionChooser::unsavedWork() const {
+    return hasUnsavedChanges() ? "the changes to the promotion \"" + nameoffile_ + "\"" : "";
+}
+
 void PromotionChooser::returnFromSteps() {
     if (!setUp_) {
         setMode(ChooserMode::Edit);
@@ -92,6 +96,9 @@ void PromotionChooser::fillSteps() {
     for (StepFiller* step : steps_) {
         step->fillFromRecord();
     }
+    // Filling may complete the record (an empty month gets its defaults);
+    // only the user's own edits count as unsaved.
+    markSaved();
 }
 
 void PromotionChooser::editSelected(const std::string& name) {

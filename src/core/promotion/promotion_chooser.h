@@ -44,9 +44,17 @@ public:
     const PromotionRecord& record() const { return record_; }
     // The file the record came from or will be saved to.
     const std::string& nameoffile() const { return nameoffile_; }
+    // True when the record differs from what was created, loaded or last
+    // saved; the save at step 8 calls markSaved() once the file is written.
+    bool hasUnsavedChanges() const { return record_.lines() != unchanged_; }
+    void markSaved() { unchanged_ = record_.lines(); }
+    // What closing the editor now would lose, for the question that asks
+    // first; "" when nothing would be.
+    std::string unsavedWork() const;
 
     // Each step screen registers once, in step order.
     void addStep(StepFiller& step) { steps_.push_back(&step); }
+    void removeStep(StepFiller& step) { std::erase(steps_, &step); }
 
     // The promotion menu's "Edit an Existing Promotion" / "Delete a
     // Promotion": the mode, and the context's files listed afresh.
@@ -81,6 +89,7 @@ private:
     std::vector<StepFiller*> steps_;
 
     PromotionRecord record_;
+    platform::Lines unchanged_;
     std::string nameoffile_{kNoFileYet};
 
     bool setUp_ = false;

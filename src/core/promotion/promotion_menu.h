@@ -36,8 +36,8 @@ inline constexpr std::string_view kInvalidMessage = "The filename must end in .f
 // to edit or delete one.
 class PromotionMenu : public ui::Model {
 public:
-    PromotionMenu(ui::Dialogs& dialogs, ui::Navigator& navigator, const context::EditingContext& context,
-                  PromotionChooser& chooser);
+    PromotionMenu(ui::Dialogs& dialogs, ui::Navigator& navigator,
+                  const context::EditingContext& context, PromotionChooser& chooser);
 
     // Asks for a new file name until one is free and ends in ".fed", or the
     // user gives up; nothing reaches the disk before the save at step 8.

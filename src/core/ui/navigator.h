@@ -27,6 +27,12 @@ enum class Screen {
     DateCalculator, // opens beside a step, never replaces it
 };
 
+// A side window opens beside the current screen and leaves it current and
+// usable; every other screen is a main screen, one visible at a time.
+constexpr bool isSideWindow(Screen screen) {
+    return screen == Screen::ImagePicker || screen == Screen::DateCalculator;
+}
+
 // Moves between screens. One main screen is visible at a time; a hand-over
 // shows the target first and hides the current one afterwards, so the user
 // never sees an empty desktop.

@@ -1,24 +1,54 @@
 #include "gui/app/gui_app.h"
 
-namespace bm::gui {
+#include "gui/calendar/date_calculator_view.h"
+#include "gui/context/editing_menu_view.h"
+#include "gui/context/image_picker_view.h"
+#include "gui/context/start_date_view.h"
+#include "gui/context/start_screen_view.h"
+#include "gui/promotion/promotion_chooser_view.h"
+#include "gui/promotion/promotion_menu_view.h"
+#include "gui/promotion/step1_view.h"
 
-GuiApp::GuiApp(ui::Dialogs& dialogs) : editor_(dialogs, navigator_) {
-    startView = std::make_unique<StartScreenView>(editor_.start);
-    menuView = std::make_unique<EditingMenuView>(editor_.menu);
-    startDateView = std::make_unique<StartDateView>(editor_.startDate);
-    calculatorView = std::make_unique<DateCalculatorView>(editor_.calculator);
-    promotionMenuView = std::make_unique<PromotionMenuView>(editor_.promotionMenu);
-    chooserView = std::make_unique<PromotionChooserView>(editor_.chooser);
-    step1View = std::make_unique<Step1View>(editor_.step1);
-    pickerView = std::make_unique<ImagePickerView>(editor_.picker);
-    navigator_.add(ui::Screen::Start, startView.get());
-    navigator_.add(ui::Screen::EditingMenu, menuView.get());
-    navigator_.add(ui::Screen::StartDate, startDateView.get());
-    navigator_.add(ui::Screen::DateCalculator, calculatorView.get());
-    navigator_.add(ui::Screen::PromotionMenu, promotionMenuView.get());
-    navigator_.add(ui::Screen::PromotionChooser, chooserView.get());
-    navigator_.add(ui::Screen::Step1, step1View.get());
-    navigator_.add(ui::Screen::ImagePicker, pickerView.get());
+#include <QEvent>
+
+namespace bm::gui {
+namespace {
+
+// The close button of a main screen's frame: the editor decides whether the
+// program ends. The windows that close because it ends pass through.
+class CloseRequests : public QObject {
+public:
+    CloseRequests(app::Editor& editor, const QtNavigator& navigator)
+        : editor_(editor), navigator_(navigator) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Close || navigator_.quitting()) {
+            return QObject::eventFilter(watched, event);
+        }
+        event->ignore();
+        editor_.closeRequested();
+        return true;
+    }
+
+private:
+    app::Editor& editor_;
+    const QtNavigator& navigator_;
+};
+
+} // namespace
+
+GuiApp::GuiApp(ui::Dialogs& dialogs)
+    : editor_(dialogs, navigator_),
+      closeRequests_(std::make_unique<CloseRequests>(editor_, navigator_)) {
+    add<StartScreenView>(editor_.start);
+    add<EditingMenuView>(editor_.menu);
+    add<StartDateView>(editor_.startDate);
+    add<DateCalculatorView>(editor_.calculator);
+    add<PromotionMenuView>(editor_.promotionMenu);
+    add<PromotionChooserView>(editor_.chooser);
+    add<Step1View>(editor_.step1);
+    add<ImagePickerView>(editor_.picker);
 }
 
 GuiApp::~GuiApp() = default;

@@ -1,17 +1,15 @@
 #pragma once
 
 #include "core/app/editor.h"
-#include "gui/calendar/date_calculator_view.h"
-#include "gui/context/editing_menu_view.h"
-#include "gui/context/image_picker_view.h"
-#include "gui/context/start_date_view.h"
-#include "gui/context/start_screen_view.h"
-#include "gui/promotion/promotion_chooser_view.h"
-#include "gui/promotion/promotion_menu_view.h"
-#include "gui/promotion/step1_view.h"
 #include "gui/ui/qt_navigator.h"
+#include "gui/ui/screen_view.h"
+
+#include <QObject>
 
 #include <memory>
+#include <stdexcept>
+#include <type_traits>
+#include <vector>
 
 namespace bm::gui {
 
@@ -32,15 +30,31 @@ public:
     app::Editor& editor() { return editor_; }
     QtNavigator& navigator() { return navigator_; }
 
-    // Views, owned here (top-level windows have no parent).
-    std::unique_ptr<StartScreenView> startView;
-    std::unique_ptr<EditingMenuView> menuView;
-    std::unique_ptr<StartDateView> startDateView;
-    std::unique_ptr<DateCalculatorView> calculatorView;
-    std::unique_ptr<PromotionMenuView> promotionMenuView;
-    std::unique_ptr<PromotionChooserView> chooserView;
-    std::unique_ptr<Step1View> step1View;
-    std::unique_ptr<ImagePickerView> pickerView;
+    // The one view of that type.
+    template <typename View> View& view() const {
+        for (const auto& v : views_) {
+            if (auto* found = dynamic_cast<View*>(v.get())) {
+                return *found;
+            }
+        }
+        throw std::logic_error("no such view");
+    }
+
+private:
+    // Makes the view of a screen's model, once: the navigator shows and
+    // hides it by its screen, and closing a main screen's window asks the
+    // editor. Each screen is one line of the constructor.
+    template <typename View, typename Model> void add(Model& model) {
+        auto view = std::make_unique<View>(model);
+        navigator_.add(view->screen(), view.get());
+        if constexpr (std::is_base_of_v<ScreenView, View>) {
+            view->installEventFilter(closeRequests_.get());
+        }
+        views_.push_back(std::move(view));
+    }
+
+    std::unique_ptr<QObject> closeRequests_;
+    std::vector<std::unique_ptr<QWidget>> views_;
 };
 
 } // namespace bm::gui

@@ -1,5 +1,6 @@
 #include "gui/calendar/date_calculator_view.h"
 
+#include "core/calendar/date_choices.h"
 #include "gui/ui/caption.h"
 #include "gui/ui/screen_view.h"
 #include "gui/ui/text_codec.h"
@@ -7,7 +8,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,10 +16,8 @@
 namespace bm::gui {
 
 DateCalculatorView::DateCalculatorView(calendar::DateCalculator& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model) {
-    setWindowTitle(toDisplay(calendar::kCalculatorTitle));
-
-    constexpr const char* kPartCaptions[] = {"Day", "Number", "Month", "Year"};
+    : SideWindowView(ui::Screen::DateCalculator, calendar::kCalculatorTitle, parent),
+      model_(model) {
     auto* layout = new QVBoxLayout(this);
     for (const Row row : {Row::TitleWon, Row::GameStart}) {
         auto* box = new QGroupBox(toDisplay(calendar::DateCalculator::caption(row)), this);
@@ -35,7 +33,8 @@ DateCalculatorView::DateCalculatorView(calendar::DateCalculator& model, QWidget*
             combo->setCurrentIndex(-1);
             // Both rows have a "Day"; the row's caption tells them apart.
             auto* label = new QLabel(box);
-            setCaption(label, combo, QString::fromLatin1(kPartCaptions[i]));
+            setCaption(label, combo,
+                       toDisplay(calendar::kDatePartCaptions[static_cast<std::size_t>(i)]));
             combo->setAccessibleDescription(box->title());
             grid->addWidget(label, 0, i);
             grid->addWidget(combo, 1, i);
@@ -47,7 +46,7 @@ DateCalculatorView::DateCalculatorView(calendar::DateCalculator& model, QWidget*
         layout->addWidget(box);
     }
 
-    calculateButton = makeButton(tr("Calculate"), this);
+    calculateButton = makeButton(toDisplay(calendar::kCalculate), this);
     calculateButton->setMinimumSize(160, 34);
     result = new QLabel(this);
     QFont resultFont = result->font();
@@ -64,17 +63,8 @@ DateCalculatorView::DateCalculatorView(calendar::DateCalculator& model, QWidget*
 
     connect(calculateButton, &QPushButton::clicked, this, [this] { model_.calculate(); });
 
-    subscription_ = model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
-}
-
-void DateCalculatorView::keyPressEvent(QKeyEvent* event) {
-    // Escape puts the window away, as it would a dialog; an open list takes it first.
-    if (event->key() == Qt::Key_Escape) {
-        model_.close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void DateCalculatorView::render() {

@@ -1,22 +1,19 @@
 #pragma once
 
 #include "core/calendar/date_calculator.h"
-
-#include <QWidget>
+#include "gui/ui/side_window.h"
 
 #include <array>
 
 class QComboBox;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
 namespace bm::gui {
 
-// A side window: it opens beside the calling screen, never blocks it, and
-// closing it only hides it.
-class DateCalculatorView : public QWidget {
+// Closing it only hides it; its lists keep their dates for the next opening.
+class DateCalculatorView : public SideWindowView {
     Q_OBJECT
 public:
     using Row = calendar::DateCalculator::Row;
@@ -32,13 +29,12 @@ public:
     QLabel* result;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void cancel() override { model_.close(); }
 
 private:
     void render();
 
     calendar::DateCalculator& model_;
-    ui::Subscription subscription_;
     std::array<std::array<QComboBox*, calendar::DateCalculator::kParts>,
                calendar::DateCalculator::kRows>
         lists_{};

@@ -25,7 +25,7 @@ EditingMenuView::EditingMenuView(context::EditingMenu& model, QWidget* parent)
         const auto which = static_cast<context::MenuButton>(i);
         connect(b, &QPushButton::clicked, this, [this, which] { model_.press(which); });
     }
-    backButton = makeButton(tr("Back To Menu"), this);
+    backButton = makeButton(toDisplay(context::kBackToMenu), this);
     backButton->setMinimumSize(260, 34);
     column->addSpacing(12);
     column->addWidget(backButton);
@@ -40,7 +40,7 @@ EditingMenuView::EditingMenuView(context::EditingMenu& model, QWidget* parent)
     reportText->setReadOnly(true);
     reportText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     reportText->setMinimumSize(480, 340);
-    reportOkButton = makeButton(tr("OK"), reportPanel_);
+    reportOkButton = makeButton(toDisplay(context::kReportOk), reportPanel_);
     report->addWidget(reportHeading);
     report->addWidget(reportText);
     report->addWidget(reportOkButton, 0, Qt::AlignRight);

@@ -5,12 +5,10 @@
 #include "gui/ui/screen_view.h"
 #include "gui/ui/text_codec.h"
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -53,8 +51,7 @@ QImage loadPreviewImage(const QString& file, QSize box) {
 }
 
 ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model) {
-    setWindowTitle(toDisplay(context::kImagePickerTitle));
+    : SideWindowView(ui::Screen::ImagePicker, context::kImagePickerTitle, parent), model_(model) {
     heading = new QLabel(this);
     QFont headingFont = heading->font();
     headingFont.setBold(true);
@@ -66,7 +63,7 @@ ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
     preview->setFixedSize(kPreviewWidth + 4, kPreviewHeight + 4);
     preview->setAlignment(Qt::AlignCenter);
     preview->setFrameShape(QFrame::StyledPanel);
-    preview->setAccessibleName(tr("Preview"));
+    preview->setAccessibleName(toDisplay(context::kPreviewName));
     useButton = makeButton(toDisplay(context::kUseImage), this);
     noImageButton = makeButton(toDisplay(context::kUseNoImage), this);
     noChangesButton = makeButton(toDisplay(context::kMakeNoChanges), this);
@@ -90,7 +87,7 @@ ImagePickerView::ImagePickerView(context::ImagePicker& model, QWidget* parent)
     connect(noImageButton, &QPushButton::clicked, this, [this] { model_.useNoImage(); });
     connect(noChangesButton, &QPushButton::clicked, this, [this] { model_.makeNoChanges(); });
 
-    subscription_ = model_.subscribe([this] { render(); });
+    watch(model_, [this] { render(); });
     render();
 }
 
@@ -116,24 +113,8 @@ void ImagePickerView::showPreview(const std::filesystem::path& file) {
 }
 
 void ImagePickerView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    SideWindowView::showEvent(event);
     list->setFocus();
-}
-
-void ImagePickerView::keyPressEvent(QKeyEvent* event) {
-    // Escape leaves the picker as "Make No Changes" does, as in a dialog.
-    if (event->key() == Qt::Key_Escape) {
-        model_.makeNoChanges();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void ImagePickerView::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (isVisible()) {
-        model_.makeNoChanges();
-    }
 }
 
 } // namespace bm::gui

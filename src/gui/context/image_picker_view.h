@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/context/image_picker.h"
-
-#include <QWidget>
+#include "gui/ui/side_window.h"
 
 #include <filesystem>
 
@@ -12,9 +11,8 @@ class QPushButton;
 
 namespace bm::gui {
 
-// The picker's window opens beside the step that called it and does not
-// block it; closing it by its frame makes no changes.
-class ImagePickerView : public QWidget {
+// The picker's window; closing it by its frame or Escape makes no changes.
+class ImagePickerView : public SideWindowView {
     Q_OBJECT
 public:
     explicit ImagePickerView(context::ImagePicker& model, QWidget* parent = nullptr);
@@ -31,16 +29,14 @@ public:
     static constexpr int kPreviewHeight = 240;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void cancel() override { model_.makeNoChanges(); }
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void render();
     void showPreview(const std::filesystem::path& file);
 
     context::ImagePicker& model_;
-    ui::Subscription subscription_;
     std::filesystem::path previewed_;
     bool previewLoaded_ = false;
 };

@@ -1,5 +1,6 @@
 #include "gui/context/start_date_view.h"
 
+#include "core/calendar/date_choices.h"
 #include "gui/ui/caption.h"
 #include "gui/ui/text_codec.h"
 
@@ -60,16 +61,11 @@ StartDateView::StartDateView(context::StartDateScreen& model, QWidget* parent)
 
     auto* inputs = new QGridLayout;
     inputs->setHorizontalSpacing(16);
-    const struct {
-        const char* caption;
-        QWidget* control;
-    } columns[] = {
-        {"Day", weekdayList}, {"Number", dayList}, {"Month", monthList}, {"Year", yearBar}};
-    int column = 0;
-    for (const auto& c : columns) {
+    QWidget* const columns[] = {weekdayList, dayList, monthList, yearBar};
+    for (std::size_t column = 0; column < std::size(columns); ++column) {
         auto* label = new QLabel(this);
-        setCaption(label, c.control, QString::fromLatin1(c.caption));
-        inputs->addWidget(label, 0, column++);
+        setCaption(label, columns[column], toDisplay(calendar::kDatePartCaptions[column]));
+        inputs->addWidget(label, 0, static_cast<int>(column));
     }
     inputs->addWidget(weekdayList, 1, 0);
     inputs->addWidget(dayList, 1, 1);
@@ -79,8 +75,8 @@ StartDateView::StartDateView(context::StartDateScreen& model, QWidget* parent)
     yearRow->addWidget(yearBar);
     inputs->addLayout(yearRow, 1, 3);
 
-    confirmButton = makeButton(tr("Confirm Start Date"), this);
-    backButton = makeButton(tr("Back To Menu"), this);
+    confirmButton = makeButton(toDisplay(context::kConfirmStartDate), this);
+    backButton = makeButton(toDisplay(context::kStartDateBack), this);
     auto* buttons = new QHBoxLayout;
     for (auto* b : {confirmButton, backButton}) {
         b->setMinimumSize(200, 34);

@@ -17,11 +17,11 @@ StartScreenView::StartScreenView(context::StartScreen& model, QWidget* parent)
     : ScreenView(ui::Screen::Start, parent), model_(model) {
     mainPanel_ = new QWidget(this);
     auto* mainLayout = new QVBoxLayout(mainPanel_);
-    newGameButton = makeButton(tr("Edit Data For New Games"), mainPanel_);
-    scenarioButton = makeButton(tr("Edit a Scenario"), mainPanel_);
-    createScenarioButton = makeButton(tr("Create a Scenario"), mainPanel_);
-    savedGameButton = makeButton(tr("Edit a Saved Game"), mainPanel_);
-    exitButton = makeButton(tr("Exit"), mainPanel_);
+    newGameButton = makeButton(toDisplay(context::kNewGameButton), mainPanel_);
+    scenarioButton = makeButton(toDisplay(context::kScenarioButton), mainPanel_);
+    createScenarioButton = makeButton(toDisplay(context::kCreateScenarioButton), mainPanel_);
+    savedGameButton = makeButton(toDisplay(context::kSavedGameButton), mainPanel_);
+    exitButton = makeButton(toDisplay(context::kExitButton), mainPanel_);
     for (auto* b :
          {newGameButton, scenarioButton, createScenarioButton, savedGameButton, exitButton}) {
         b->setMinimumHeight(36);
@@ -33,8 +33,8 @@ StartScreenView::StartScreenView(context::StartScreen& model, QWidget* parent)
     listHeading = new QLabel(choicePanel_);
     list = new QListWidget(choicePanel_);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    okButton = makeButton(tr("OK"), choicePanel_);
-    cancelButton = makeButton(tr("Cancel"), choicePanel_);
+    okButton = makeButton(toDisplay(context::kChooseOk), choicePanel_);
+    cancelButton = makeButton(toDisplay(context::kChooseCancel), choicePanel_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);

@@ -1,18 +1,14 @@
 #include "gui/promotion/step1_view.h"
 
-#include "gui/ui/caption.h"
 #include "gui/ui/choice_box.h"
 #include "gui/ui/text_codec.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include <limits>
 
@@ -21,100 +17,36 @@ namespace bm::gui {
 using promotion::Step1Field;
 
 Step1View::Step1View(promotion::Step1& model, QWidget* parent)
-    : ScreenView(ui::Screen::Step1, parent), model_(model) {
-    heading = makeHeading(toDisplay(promotion::kStep1Heading), this);
-    hint = new QLabel(toDisplay(promotion::kStepHint), this);
-
-    auto* grid = new QGridLayout;
-    grid->setColumnMinimumWidth(1, 380);
-    grid->setColumnStretch(1, 1);
-    int row = 0;
-    auto addRow = [&](const std::string_view text, QWidget* control, QWidget* extra = nullptr) {
-        auto* label = new QLabel(this);
-        setCaption(label, control, toDisplay(text));
-        grid->addWidget(label, row, 0);
-        if (extra) {
-            auto* pair = new QHBoxLayout;
-            pair->addWidget(control, 1);
-            pair->addWidget(extra);
-            grid->addLayout(pair, row, 1);
-        } else {
-            grid->addWidget(control, row, 1);
-        }
-        ++row;
-        return label;
-    };
-    auto addField = [&](Step1Field f) {
-        const auto& p = promotion::step1Prompt(f);
-        auto* field = new ValueField(toDisplay(p.caption), this);
-        fields_[static_cast<std::size_t>(f)] = field;
-        captions_[static_cast<std::size_t>(f)] = addRow(p.caption, field);
-        connect(field, &ValueField::clicked, this, [this, f] { model_.edit(f); });
-    };
-
+    : StepView(model, parent), model_(model) {
+    const auto& table = promotion::kStep1Prompts;
+    const auto edit = [this](Step1Field f) { model_.edit(f); };
     // Rows in the order of the file's lines, which is also the tab order.
-    addField(Step1Field::prominitials);
-    addField(Step1Field::promname);
-    promlogo = new ValueField(toDisplay(promotion::kPromlogoCaption), this);
+    prompts_.add(fields(), table, Step1Field::prominitials, this, edit);
+    prompts_.add(fields(), table, Step1Field::promname, this, edit);
     logoButton = makeButton(QStringLiteral("..."), this);
-    logoButton->setAccessibleName(tr("Choose the promotion logo"));
+    logoButton->setAccessibleName(toDisplay(promotion::kPickPromlogoName));
     logoButton->setFixedWidth(36);
-    addRow(promotion::kPromlogoCaption, promlogo, logoButton);
+    promlogo = fields().addValueField(promotion::kPromlogoCaption, logoButton).field;
+    promlogo->stackUnder(logoButton); // read out in the order they are seen
     size = new QComboBox(this);
-    addRow(promotion::kSizeCaption, size);
-    addField(Step1Field::bankbalance);
-    addField(Step1Field::website);
+    fields().addRow(promotion::kSizeCaption, size);
+    prompts_.add(fields(), table, Step1Field::bankbalance, this, edit);
+    prompts_.add(fields(), table, Step1Field::website, this, edit);
     description = new QLineEdit(this);
     // Never cut a long stored description short.
     description->setMaxLength(std::numeric_limits<int>::max());
     description->setPlaceholderText(toDisplay(promotion::kDescriptionPlaceholder));
-    description->setToolTip(tr("Double-click or press F1 for help"));
+    description->setToolTip(toDisplay(promotion::kDescriptionTip));
     description->installEventFilter(this);
-    addRow(promotion::kDescriptionCaption, description);
-    addField(Step1Field::owner);
+    fields().addRow(promotion::kDescriptionCaption, description);
+    prompts_.add(fields(), table, Step1Field::owner, this, edit);
     rostersplit = new QComboBox(this);
-    addRow(promotion::kRostersplitCaption, rostersplit);
-    addField(Step1Field::brand1);
-    addField(Step1Field::brand2);
+    fields().addRow(promotion::kRostersplitCaption, rostersplit);
+    prompts_.add(fields(), table, Step1Field::brand1, this, edit);
+    prompts_.add(fields(), table, Step1Field::brand2, this, edit);
     tvcoverage = new QComboBox(this);
-    addRow(promotion::kTvcoverageCaption, tvcoverage);
-
-    backButton = makeButton(toDisplay(promotion::kStepBack), this);
-    nextButton = makeButton(toDisplay(promotion::kStepNext), this);
-    for (auto* b : {backButton, nextButton}) {
-        b->setMinimumSize(130, 34);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(backButton);
-    buttons->addStretch();
-    buttons->addWidget(nextButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(hint);
-    layout->addSpacing(6);
-    layout->addLayout(grid);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-
-    QWidget* order[] = {field(Step1Field::prominitials),
-                        field(Step1Field::promname),
-                        promlogo,
-                        logoButton,
-                        size,
-                        field(Step1Field::bankbalance),
-                        field(Step1Field::website),
-                        description,
-                        field(Step1Field::owner),
-                        rostersplit,
-                        field(Step1Field::brand1),
-                        field(Step1Field::brand2),
-                        tvcoverage,
-                        backButton,
-                        nextButton};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    fields().addRow(promotion::kTvcoverageCaption, tvcoverage);
+    finish();
 
     connect(promlogo, &ValueField::clicked, this, [this] { model_.pickLogo(); });
     connect(logoButton, &QPushButton::clicked, this, [this] { model_.pickLogo(); });
@@ -124,17 +56,13 @@ Step1View::Step1View(promotion::Step1& model, QWidget* parent)
     connect(tvcoverage, &QComboBox::activated, this, [this](int i) { model_.chooseTvCoverage(i); });
     connect(description, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.typeDescription(toBytes(text)); });
-    connect(backButton, &QPushButton::clicked, this, [this] { model_.back(); });
-    connect(nextButton, &QPushButton::clicked, this, [this] { model_.next(); });
 
     watch(model_, [this] { render(); });
     render();
 }
 
 void Step1View::render() {
-    for (const auto& p : promotion::kStep1Prompts) {
-        field(p.field)->setValue(toDisplay(model_.shown(p.field)));
-    }
+    prompts_.show(model_.fieldTexts());
     promlogo->setValue(toDisplay(model_.promlogo()));
     showChoice(size, model_.size());
     showChoice(rostersplit, model_.rostersplit());
@@ -163,7 +91,7 @@ bool Step1View::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return ScreenView::eventFilter(watched, event);
+    return StepView::eventFilter(watched, event);
 }
 
 } // namespace bm::gui

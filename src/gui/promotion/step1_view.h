@@ -1,10 +1,8 @@
 #pragma once
 
 #include "core/promotion/step1.h"
-#include "gui/ui/screen_view.h"
-#include "gui/ui/value_field.h"
-
-#include <array>
+#include "gui/promotion/step_view.h"
+#include "gui/ui/field_grid.h"
 
 class QComboBox;
 class QLabel;
@@ -13,27 +11,19 @@ class QPushButton;
 
 namespace bm::gui {
 
-class Step1View : public ScreenView {
+class Step1View : public StepView {
     Q_OBJECT
 public:
     explicit Step1View(promotion::Step1& model, QWidget* parent = nullptr);
 
-    ValueField* field(promotion::Step1Field f) const {
-        return fields_[static_cast<std::size_t>(f)];
-    }
-    QLabel* caption(promotion::Step1Field f) const {
-        return captions_[static_cast<std::size_t>(f)];
-    }
-    QLabel* heading;
-    QLabel* hint;
+    ValueField* field(promotion::Step1Field f) const { return prompts_.field(f); }
+    QLabel* caption(promotion::Step1Field f) const { return prompts_.caption(f); }
     ValueField* promlogo;
     QPushButton* logoButton;
     QComboBox* size;
     QLineEdit* description;
     QComboBox* rostersplit;
     QComboBox* tvcoverage;
-    QPushButton* backButton;
-    QPushButton* nextButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,8 +32,7 @@ private:
     void render();
 
     promotion::Step1& model_;
-    std::array<ValueField*, promotion::kStep1Prompts.size()> fields_{};
-    std::array<QLabel*, promotion::kStep1Prompts.size()> captions_{};
+    PromptRows<promotion::Step1Field, promotion::kStep1Prompts.size()> prompts_;
 };
 
 } // namespace bm::gui

@@ -56,8 +56,7 @@ bool QtNavigator::showScreen(ui::Screen screen) {
     if (!target) {
         return false;
     }
-    const bool sideWindow =
-        screen == ui::Screen::ImagePicker || screen == ui::Screen::DateCalculator;
+    const bool sideWindow = ui::isSideWindow(screen);
     QWidget* from = current() ? window(*current()) : nullptr;
     if (from && from != target && from->isVisible() && !target->isVisible()) {
         target->adjustSize();
@@ -91,6 +90,7 @@ void QtNavigator::hideScreen(ui::Screen screen) {
 }
 
 void QtNavigator::quitProgram() {
+    quitting_ = true;
     QApplication::quit();
 }
 

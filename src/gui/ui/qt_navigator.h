@@ -15,6 +15,9 @@ class QtNavigator : public ui::Navigator {
 public:
     void add(ui::Screen screen, QWidget* window);
     QWidget* window(ui::Screen screen) const;
+    // Set once the program has been told to end: the windows closing now
+    // are closing because of it.
+    bool quitting() const { return quitting_; }
 
 protected:
     bool showScreen(ui::Screen screen) override;
@@ -23,6 +26,7 @@ protected:
 
 private:
     std::map<ui::Screen, QPointer<QWidget>> windows_;
+    bool quitting_ = false;
 };
 
 } // namespace bm::gui

@@ -4,9 +4,7 @@
 #include "gui/ui/text_codec.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 namespace bm::gui {
 namespace {
@@ -35,23 +33,6 @@ protected:
 
 ScreenView::ScreenView(ui::Screen screen, QWidget* parent) : QWidget(parent), screen_(screen) {
     setWindowTitle(toDisplay(ui::kWindowTitle));
-}
-
-void ScreenView::closeEvent(QCloseEvent* event) {
-    // Closing the start screen is the same as "Exit". Elsewhere the user may
-    // be in the middle of an edit, so closing the editor needs a yes.
-    if (screen_ != ui::Screen::Start) {
-        const auto answer = QMessageBox::question(
-            this, toDisplay(ui::kProgramTitle),
-            tr("Close the editor? Changes that have not been saved will be lost."),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-    QApplication::quit();
 }
 
 QLabel* makeHeading(const QString& text, QWidget* parent) {

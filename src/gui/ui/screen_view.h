@@ -12,7 +12,8 @@
 
 namespace bm::gui {
 
-// A main window of the editor: titled, closed only with the user's consent.
+// A main window of the editor, titled. Closing it is the editor's decision
+// (app::Editor::closeRequested), which the application routes there.
 class ScreenView : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +21,6 @@ public:
     ui::Screen screen() const { return screen_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     // Redraws on every change of the model, for as long as this view lives.
     void watch(ui::Model& model, std::function<void()> render) {
         subscriptions_.push_back(model.subscribe(std::move(render)));

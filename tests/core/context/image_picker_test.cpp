@@ -2,100 +2,98 @@
 
 #include "support/editor_fixture.h"
 
+#include <optional>
+
 namespace bm::context {
 namespace {
 
+using ui::NoImage;
 using ui::Screen;
 
 class ImagePickerTest : public test::EditorTest {
 protected:
-    ImagePicker& picker = editor.picker;
-    promotion::PromotionRecord& record = editor.chooser.record();
-    std::vector<std::string> told; // what the calling step was told
+    ImagePicker picker{navigator};
+    std::vector<std::optional<std::string>> told; // what the opener was told
 
     void SetUp() override {
-        record = promotion::makeTemplateRecord();
         navigator.go(Screen::Step1);
         for (const char* name : {"b.gif", "a.jpg", "c.txt"}) {
             game.write(std::string("Images/") + name, "x");
         }
     }
-    void open(std::string heading) {
-        picker.open(std::move(heading), [this](const std::string& v) { told.push_back(v); });
+    void open(NoImage noImage = NoImage::Offered, std::string heading = "Show 1 Logo") {
+        picker.choose(std::move(heading), noImage,
+                      [this](const std::optional<std::string>& v) { told.push_back(v); });
     }
 };
 
-TEST_F(ImagePickerTest, EachHeadingWritesExactlyItsLineAndTellsTheStep) {
-    std::vector<std::pair<std::string, int>> targets{{"Promotion Logo", 2}};
-    for (int show = 1; show <= 4; ++show) {
-        targets.emplace_back("Show " + std::to_string(show) + " Logo", 7 + 7 * show);
-    }
-    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
-    for (int m = 0; m < 12; ++m) {
-        targets.emplace_back(std::string(months[m]) + " Big Show Logo", 51 + 3 * m);
-    }
-    // Not targets: nothing is written and the step is told nothing.
-    for (const char* heading : {"Show 5 Logo", "Show 0 Logo", "march Big Show Logo", ""}) {
-        targets.emplace_back(heading, -1);
-    }
-    for (const auto& [heading, target] : targets) {
-        const bool logo = heading == "Promotion Logo";
-        platform::Lines expected = record.lines();
-        std::vector<std::string> toldExpected;
+TEST_F(ImagePickerTest, EachWayOutClosesItAndTellsTheOpenerOnce) {
+    using Told = std::optional<std::string>;
+    const struct {
+        const char* name;
+        NoImage noImage;
+        std::function<void(ImagePicker&)> act;
+        Told value;
+        bool stays; // a disabled button does nothing
+    } cases[] = {
+        {"selected file", NoImage::Offered,
+         [](ImagePicker& p) {
+             p.select(1);
+             p.useImage();
+         },
+         "b.gif", false},
+        {"no selection: the first", NoImage::Offered, [](ImagePicker& p) { p.useImage(); }, "a.jpg",
+         false},
+        {"no image", NoImage::Offered, [](ImagePicker& p) { p.useNoImage(); }, "NA", false},
+        {"no image, not offered", NoImage::NotOffered, [](ImagePicker& p) { p.useNoImage(); },
+         std::nullopt, true},
+        {"no changes", NoImage::NotOffered, [](ImagePicker& p) { p.makeNoChanges(); }, std::nullopt,
+         false},
+        {"opener leaves", NoImage::Offered, [](ImagePicker& p) { p.dismiss(); }, std::nullopt,
+         false},
+    };
+    for (const auto& c : cases) {
         told.clear();
-        open(heading);
-        picker.select(1);
-        picker.useImage();
-        if (target >= 0) {
-            expected[static_cast<std::size_t>(target)] = "b.gif";
-            toldExpected.push_back("b.gif");
-        }
-        EXPECT_EQ(record.lines(), expected) << heading;
-        EXPECT_FALSE(navigator.isVisible(Screen::ImagePicker)) << heading;
-
-        open(heading);
-        EXPECT_EQ(picker.noImageEnabled(), !logo) << heading << ": a promotion needs a logo";
-        picker.useNoImage();
-        if (target >= 0 && !logo) {
-            expected[static_cast<std::size_t>(target)] = "NA";
-            toldExpected.push_back("NA");
-        }
-        EXPECT_EQ(record.lines(), expected) << heading;
-        EXPECT_EQ(navigator.isVisible(Screen::ImagePicker), logo) << heading;
-        EXPECT_EQ(told, toldExpected) << heading;
+        open(c.noImage);
+        EXPECT_EQ(picker.noImageEnabled(), c.noImage == NoImage::Offered) << c.name;
+        c.act(picker);
+        EXPECT_EQ(picker.isOpen(), c.stays) << c.name;
+        EXPECT_EQ(navigator.isVisible(Screen::ImagePicker), c.stays) << c.name;
+        EXPECT_EQ(told, c.stays ? std::vector<Told>{} : std::vector<Told>{c.value}) << c.name;
+        picker.dismiss();
+        picker.dismiss(); // closed: nobody is told twice
+        EXPECT_EQ(told.size(), 1u) << c.name;
+        EXPECT_TRUE(picker.noImageEnabled()) << c.name << ": ready for the next opening";
+        EXPECT_EQ(navigator.current(), Screen::Step1) << "beside the step, not instead of it";
     }
 }
 
-TEST_F(ImagePickerTest, StepOneOpensItBesideAndNeedsALogo) {
-    editor.step1.pickLogo();
-    EXPECT_TRUE(navigator.isVisible(Screen::ImagePicker));
-    EXPECT_EQ(navigator.current(), Screen::Step1) << "beside the step, not instead of it";
-    EXPECT_EQ(picker.heading(), "Promotion Logo");
+TEST_F(ImagePickerTest, ListsAndPreviewsTheImagesAndOnlyTheLastOpenerHears) {
+    std::vector<std::string> first;
+    picker.choose("Promotion Logo", NoImage::NotOffered,
+                  [&](const std::optional<std::string>& v) { first.push_back(v.value_or("-")); });
+    open(NoImage::Offered, "March Big Show Logo");
+    EXPECT_EQ(picker.heading(), "March Big Show Logo");
+    EXPECT_TRUE(picker.noImageEnabled());
     EXPECT_EQ(picker.files(), (std::vector<std::string>{"a.jpg", "b.gif"}));
     EXPECT_EQ(picker.preview(), game.path("Images/a.jpg"));
     picker.select(1);
     picker.select(2); // no such row: the preview stays
+    EXPECT_EQ(picker.selected(), -1);
     EXPECT_EQ(picker.preview(), game.path("Images/b.gif"));
-    EXPECT_FALSE(picker.noImageEnabled());
-    picker.useImage(); // nothing selected now: the first file
-    EXPECT_EQ(record.get(promotion::line::promlogo), "a.jpg");
-    EXPECT_EQ(editor.step1.promlogo(), "a.jpg");
-    EXPECT_TRUE(picker.noImageEnabled()) << "ready for the next opening";
-
-    editor.step1.pickLogo();
-    navigator.close(Screen::ImagePicker); // closed by its frame, not a button
-    open(bigShowLogoHeading(12));
-    EXPECT_TRUE(picker.noImageEnabled());
+    picker.useImage();
+    EXPECT_TRUE(first.empty()) << "replaced by the second opening";
+    EXPECT_EQ(told, (std::vector<std::optional<std::string>>{"a.jpg"}));
 
     // Nothing to choose from leaves the field as it is.
     std::filesystem::remove_all(game.path("Images"));
-    const auto before = record.lines();
-    open(showLogoHeading(1));
+    told.clear();
+    open();
+    EXPECT_TRUE(picker.files().empty());
     EXPECT_TRUE(picker.preview().empty());
     picker.useImage();
-    EXPECT_EQ(record.lines(), before);
-    EXPECT_FALSE(navigator.isVisible(Screen::ImagePicker));
+    EXPECT_EQ(told, (std::vector<std::optional<std::string>>{std::nullopt}));
+    EXPECT_FALSE(picker.isOpen());
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
         EXPECT_EQ(laterStep.shownNames, std::vector<std::string>{c.lines[1]});
         EXPECT_EQ(navigator.current(), Screen::Step1) << label;
         for (const auto& p : kStep1Prompts) {
-            EXPECT_EQ(step1.shown(p.field), chooser.record().get(p.line)) << label;
+            EXPECT_EQ(step1.shown(p.field), chooser.record().get(p.recordLine())) << label;
         }
         EXPECT_EQ(step1.promlogo(), chooser.record().get(line::promlogo)) << label;
         EXPECT_EQ(step1.description(), chooser.record().get(line::description)) << label;

@@ -177,25 +177,5 @@ TEST_F(Step1Test, DescriptionIsStoredOnEveryChangeWithoutLineBreaks) {
     EXPECT_EQ(dialogs.shown()[0].title, "Description");
 }
 
-TEST_F(Step1Test, NextGoesOnAndBackAsksFirst) {
-    step.next();
-    EXPECT_EQ(navigator.current(), Screen::Step2);
-    navigator.go(Screen::Step1);
-
-    dialogs.no();
-    step.back();
-    EXPECT_EQ(navigator.current(), Screen::Step1);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].kind, Kind::Question);
-    EXPECT_EQ(dialogs.shown()[0].answer, ui::Default::No) << "Enter must not lose the edits";
-    EXPECT_EQ(dialogs.shown()[0].text,
-              "If you haven't gone through all steps and clicked Save, you will lose any "
-              "changes by returning to the menu.\r\n\r\nAre you sure you want to go back to the "
-              "menu?");
-    dialogs.yes();
-    step.back();
-    EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
-}
-
 } // namespace
 } // namespace bm::promotion

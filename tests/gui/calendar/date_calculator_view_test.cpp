@@ -14,11 +14,11 @@ using Part = DateCalculatorView::Part;
 class DateCalculatorViewTest : public test::GuiTest {};
 
 TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
-    DateCalculatorView& view = *app.calculatorView;
+    DateCalculatorView& view = app.view<DateCalculatorView>();
     ASSERT_TRUE(app.start());
     app.editor().calculator.open();
     ASSERT_TRUE(view.isVisible());
-    EXPECT_TRUE(app.startView->isVisible()) << "the calling screen stays";
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the calling screen stays";
     EXPECT_FALSE(view.isModal());
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Date Calculator"));
     const QStringList captions{"Day", "Number", "Month", "Year"};
@@ -32,6 +32,7 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
             EXPECT_EQ(list->accessibleDescription(), view.rowBox(row)->title());
         }
     }
+    EXPECT_EQ(view.calculateButton->text(), QStringLiteral("Calculate"));
     screenshot(&view, "date_calculator_unchosen");
 
     const auto choose = [&](Row row, const QStringList& date) {
@@ -55,7 +56,11 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
 
     QTest::keyClick(view.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
-    EXPECT_TRUE(app.startView->isVisible());
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible());
+    app.editor().calculator.open();
+    view.close(); // the window frame
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_FALSE(app.navigator().quitting());
 }
 
 } // namespace

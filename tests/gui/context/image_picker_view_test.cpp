@@ -24,8 +24,8 @@ const std::string kHugeBmpHeader =
 
 class ImagePickerViewTest : public test::GuiTest {
 protected:
-    ImagePickerView& picker = *app.pickerView;
-    Step1View& step1 = *app.step1View;
+    ImagePickerView& picker = app.view<ImagePickerView>();
+    Step1View& step1 = app.view<Step1View>();
     promotion::PromotionRecord& record = app.editor().chooser.record();
 
     void SetUp() override {
@@ -41,10 +41,10 @@ protected:
         game.write("Images/e_huge.bmp", kHugeBmpHeader);
 
         ASSERT_TRUE(app.start());
-        click(app.startView->newGameButton);
-        click(app.menuView->button(context::MenuButton::Promotions));
+        click(app.view<StartScreenView>().newGameButton);
+        click(app.view<EditingMenuView>().button(context::MenuButton::Promotions));
         dialogs.reply("bmf.fed");
-        click(app.promotionMenuView->createButton);
+        click(app.view<PromotionMenuView>().createButton);
         ASSERT_TRUE(step1.isVisible());
     }
     void clickRow(int row) {
@@ -54,13 +54,15 @@ protected:
     QSize previewSize() const { return picker.preview->pixmap().size(); }
 };
 
-TEST_F(ImagePickerViewTest, OpensBesideStepOneAndPreviewsEachClickedFile) {
+TEST_F(ImagePickerViewTest, OpensBesideTheStepPreviewsAndEveryWayOutReachesTheModel) {
+    const auto before = record.lines();
     click(step1.logoButton);
     ASSERT_TRUE(picker.isVisible());
     EXPECT_TRUE(step1.isVisible()) << "the step stays usable";
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Select An Image File"));
     EXPECT_EQ(picker.heading->text(), QStringLiteral("Promotion Logo"));
     EXPECT_EQ(accessibleName(picker.list), QStringLiteral("Promotion Logo"));
+    EXPECT_EQ(accessibleName(picker.preview), QStringLiteral("Preview"));
     EXPECT_EQ(picker.useButton->text(), QStringLiteral("Use This Image"));
     EXPECT_EQ(picker.noImageButton->text(), QStringLiteral("Don't Use Any Image"));
     EXPECT_EQ(picker.noChangesButton->text(), QStringLiteral("Make No Changes"));
@@ -82,36 +84,38 @@ TEST_F(ImagePickerViewTest, OpensBesideStepOneAndPreviewsEachClickedFile) {
     }
     screenshot(&picker, "image_picker");
 
-    clickRow(1);
-    click(picker.useButton);
-    EXPECT_FALSE(picker.isVisible());
-    EXPECT_EQ(record.get(line::promlogo), "b_wide.bmp");
-    EXPECT_EQ(step1.promlogo->value(), QStringLiteral("b_wide.bmp"));
-}
-
-TEST_F(ImagePickerViewTest, EveryWayOutReachesTheModel) {
-    const auto before = record.lines();
-    click(step1.logoButton);
-    clickRow(2);
+    // Escape, the window frame, "Make No Changes" and leaving the step all
+    // change nothing.
     QTest::keyClick(picker.list, Qt::Key_Escape);
     EXPECT_FALSE(picker.isVisible());
     step1.promlogo->setFocus();
     QTest::keyClick(step1.promlogo, Qt::Key_Space);
     ASSERT_TRUE(picker.isVisible());
-    picker.close(); // the window frame
+    picker.close();
     EXPECT_FALSE(picker.isVisible());
     click(step1.logoButton);
     click(picker.noChangesButton);
     EXPECT_FALSE(picker.isVisible());
+    click(step1.logoButton);
+    click(step1.nextButton);
+    EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(record.lines(), before);
     EXPECT_EQ(step1.promlogo->value(), QStringLiteral("default.jpg"));
 
-    app.editor().picker.open(context::bigShowLogoHeading(3), nullptr);
-    ASSERT_TRUE(picker.isVisible());
+    click(step1.logoButton);
+    clickRow(1);
+    click(picker.useButton);
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(record.get(line::promlogo), "b_wide.bmp");
+    EXPECT_EQ(step1.promlogo->value(), QStringLiteral("b_wide.bmp"));
+
+    std::optional<std::string> told;
+    app.editor().picker.choose("March Big Show Logo", ui::NoImage::Offered,
+                               [&](const std::optional<std::string>& v) { told = v; });
     EXPECT_EQ(picker.heading->text(), QStringLiteral("March Big Show Logo"));
     click(picker.noImageButton);
     EXPECT_FALSE(picker.isVisible());
-    EXPECT_EQ(record.get(line::months[2].bigshowlogo), "NA");
+    EXPECT_EQ(told, "NA");
 }
 
 } // namespace

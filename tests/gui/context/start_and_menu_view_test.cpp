@@ -1,6 +1,7 @@
 #include "gui/gui_fixture.h"
 
 #include "core/ui/dialogs.h"
+#include "gui/ui/text_codec.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -14,31 +15,30 @@ using context::MenuButton;
 
 class StartAndMenuViewTest : public test::GuiTest {
 protected:
-    StartScreenView& start = *app.startView;
-    EditingMenuView& menu = *app.menuView;
+    StartScreenView& start = app.view<StartScreenView>();
+    EditingMenuView& menu = app.view<EditingMenuView>();
+
+    void SetUp() override {
+        game.makeFolder("Scenarios/Alpha");
+        game.makeFolder("Scenarios/Beta");
+        game.write("Scenarios/Beta/maindata.bm1", "x");
+        game.write("Scenarios/Beta/venues.txt", "x");
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(start.isVisible());
+    }
 };
 
-TEST_F(StartAndMenuViewTest, WindowsCarryTheProgramTitle) {
+TEST_F(StartAndMenuViewTest, StartScreenWiring) {
     EXPECT_EQ(start.windowTitle(), QStringLiteral("Brawlmark 1.3 Official Editor"));
-    EXPECT_EQ(menu.windowTitle(), QStringLiteral("Brawlmark 1.3 Official Editor"));
-}
-
-TEST_F(StartAndMenuViewTest, AViewDestroyedBeforeItsModelIsNotRedrawn) {
-    auto extra = std::make_unique<EditingMenuView>(app.editor().menu);
-    extra.reset();
-    app.editor().context.enter(context::ContextKind::SavedGame, "\\Game\\");
-    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: Saved Game"));
-}
-
-TEST_F(StartAndMenuViewTest, ChoosingAScenarioLeadsToTheMenuAndBack) {
-    game.makeFolder("Scenarios/Alpha");
-    game.makeFolder("Scenarios/Beta");
-    game.write("Scenarios/Beta/maindata.bm1", "x");
-    game.write("Scenarios/Beta/venues.txt", "x");
-    ASSERT_TRUE(app.start());
-    ASSERT_TRUE(start.isVisible());
-    EXPECT_TRUE(start.newGameButton->isVisible());
+    QStringList captions;
+    for (auto* b : {start.newGameButton, start.scenarioButton, start.createScenarioButton,
+                    start.savedGameButton, start.exitButton, start.okButton, start.cancelButton}) {
+        captions << b->text();
+    }
+    EXPECT_EQ(captions.join('|'), QStringLiteral("Edit Data For New Games|Edit a Scenario|Create a "
+                                                 "Scenario|Edit a Saved Game|Exit|OK|Cancel"));
     EXPECT_FALSE(start.list->isVisible());
+    screenshot(&start, "start_screen");
 
     click(start.scenarioButton);
     EXPECT_FALSE(start.newGameButton->isVisible());
@@ -47,55 +47,67 @@ TEST_F(StartAndMenuViewTest, ChoosingAScenarioLeadsToTheMenuAndBack) {
     EXPECT_EQ(accessibleName(start.list), QStringLiteral("Choose a Scenario to Edit"));
     ASSERT_EQ(start.list->count(), 2);
     screenshot(&start, "start_screen_choosing");
+    click(start.cancelButton);
+    EXPECT_TRUE(start.newGameButton->isVisible());
 
+    click(start.scenarioButton);
     const QRect second = start.list->visualItemRect(start.list->item(1));
     QTest::mouseClick(start.list->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(app.editor().start.selected(), 1);
     click(start.okButton);
-
     EXPECT_TRUE(menu.isVisible());
     EXPECT_FALSE(start.isVisible());
     EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: Scenario Data"));
-    for (int i = 0; i < context::kMenuButtonCount; ++i) {
-        EXPECT_TRUE(menu.button(static_cast<MenuButton>(i))->isEnabled()) << i;
-    }
-    screenshot(&menu, "editing_menu");
-
     click(menu.backButton);
-    EXPECT_TRUE(start.isVisible());
-    EXPECT_FALSE(menu.isVisible());
+    ASSERT_TRUE(start.isVisible());
     EXPECT_TRUE(start.newGameButton->isVisible()) << "the start screen is back in its main state";
-}
 
-TEST_F(StartAndMenuViewTest, KeyboardAloneChoosesNewGameDataAndTheMenuShowsItsContext) {
-    ASSERT_TRUE(app.start());
-    screenshot(&start, "start_screen");
+    // The keyboard alone; closing the start screen's window is "Exit".
     start.newGameButton->setFocus();
     QTest::keyClick(start.newGameButton, Qt::Key_Return);
     ASSERT_TRUE(menu.isVisible());
-    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: New Game Data"));
-    EXPECT_FALSE(menu.button(MenuButton::CheckScenario)->isEnabled());
-    EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isEnabled());
-    EXPECT_TRUE(menu.button(MenuButton::Promotions)->isEnabled());
-    EXPECT_FALSE(menu.reportText->isVisible());
+    click(menu.backButton);
+    start.close();
+    EXPECT_TRUE(app.navigator().quitting());
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(StartAndMenuViewTest, ReportAreaShowsAndHidesWithItsButtons) {
-    ASSERT_TRUE(app.start());
+TEST_F(StartAndMenuViewTest, EditingMenuWiring) {
     click(start.newGameButton);
+    ASSERT_TRUE(menu.isVisible());
+    EXPECT_EQ(menu.windowTitle(), QStringLiteral("Brawlmark 1.3 Official Editor"));
+    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: New Game Data"));
+    EXPECT_EQ(menu.backButton->text(), QStringLiteral("Back To Menu"));
+    for (int i = 0; i < context::kMenuButtonCount; ++i) {
+        const auto b = static_cast<MenuButton>(i);
+        EXPECT_EQ(menu.button(b)->text(),
+                  toDisplay(context::kMenuButtonCaptions[static_cast<std::size_t>(i)]));
+        EXPECT_EQ(menu.button(b)->isEnabled(),
+                  b != MenuButton::CheckScenario && b != MenuButton::ScenarioInfo);
+    }
+    EXPECT_FALSE(menu.reportText->isVisible());
+    screenshot(&menu, "editing_menu");
+
+    // A view destroyed before its model is not redrawn.
+    auto extra = std::make_unique<EditingMenuView>(app.editor().menu);
+    extra.reset();
     app.editor().menu.showReport("Results Of The Date Check", "first\r\nsecond");
     EXPECT_TRUE(menu.reportText->isVisible());
     EXPECT_EQ(menu.reportText->toPlainText(), QStringLiteral("first\nsecond"));
     EXPECT_EQ(accessibleName(menu.reportText), QStringLiteral("Results Of The Date Check"));
     EXPECT_FALSE(menu.backButton->isVisible());
     EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isVisible());
-    EXPECT_TRUE(menu.button(MenuButton::CheckDates)->isVisible());
     screenshot(&menu, "editing_menu_report");
+    EXPECT_EQ(menu.reportOkButton->text(), QStringLiteral("OK"));
     click(menu.reportOkButton);
     EXPECT_FALSE(menu.reportText->isVisible());
     EXPECT_TRUE(menu.backButton->isVisible());
-    EXPECT_TRUE(menu.button(MenuButton::ScenarioInfo)->isVisible());
     EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isEnabled());
+
+    // Closing with nothing unsaved ends the program without a question.
+    menu.close();
+    EXPECT_TRUE(app.navigator().quitting());
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

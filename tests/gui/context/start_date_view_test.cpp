@@ -16,18 +16,20 @@ const std::string kTail = "tail\r\n";
 
 class StartDateViewTest : public test::GuiTest {
 protected:
-    StartDateView& view = *app.startDateView;
-    EditingMenuView& menu = *app.menuView;
+    StartDateView& view = app.view<StartDateView>();
+    EditingMenuView& menu = app.view<EditingMenuView>();
 
     void SetUp() override {
         game.write("Data/maindata.bm1", kHead + "Wednesday\r\n18\r\nAugust\r\n2004\r\n" + kTail);
         ASSERT_TRUE(app.start());
-        click(app.startView->newGameButton);
+        click(app.view<StartScreenView>().newGameButton);
         click(menu.button(context::MenuButton::StartDate));
     }
 };
 
-TEST_F(StartDateViewTest, TheMenuButtonShowsTheDateOfTheFile) {
+// The menu button shows the file's date; keyboard edits reach the model and
+// the buttons act on them.
+TEST_F(StartDateViewTest, StartDateWiring) {
     ASSERT_TRUE(view.isVisible());
     EXPECT_FALSE(menu.isVisible());
     EXPECT_TRUE(dialogs.shown().empty()) << "filling the lists chooses nothing";
@@ -56,10 +58,10 @@ TEST_F(StartDateViewTest, TheMenuButtonShowsTheDateOfTheFile) {
     EXPECT_EQ(visited, tabOrder);
     EXPECT_LE(view.frameGeometry().width(), 1366);
     EXPECT_LE(view.frameGeometry().height(), 768);
+    EXPECT_EQ(view.confirmButton->text() + "|" + view.backButton->text(),
+              QStringLiteral("Confirm Start Date|Back To Menu"));
     screenshot(&view, "start_date");
-}
 
-TEST_F(StartDateViewTest, KeyboardEditsReachTheModelAndTheButtonsActOnThem) {
     QTest::keyClick(view.weekdayList, Qt::Key_Down);
     QTest::keyClick(view.dayList, Qt::Key_Down);
     QTest::keyClick(view.monthList, Qt::Key_Up);
