@@ -1,6 +1,7 @@
 #include "gui/context/start_date_view.h"
 
 #include "core/calendar/date_choices.h"
+#include "gui/ui/bar.h"
 #include "gui/ui/caption.h"
 #include "gui/ui/text_codec.h"
 
@@ -49,14 +50,8 @@ StartDateView::StartDateView(context::StartDateScreen& model, QWidget* parent)
     year = new QLabel(this);
     year->setMinimumWidth(year->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     year->setAlignment(Qt::AlignCenter);
-    yearBar = new QScrollBar(Qt::Horizontal, this);
-    yearBar->setRange(context::StartDateScreen::firstYear(), context::StartDateScreen::lastYear());
-    yearBar->setSingleStep(1);
-    yearBar->setPageStep(10);
-    yearBar->setFocusPolicy(Qt::StrongFocus);
-    // A scroll bar's keys and wheel run backwards by default; a year spinner
-    // goes up with Right, Up and the wheel turned up.
-    yearBar->setInvertedControls(false);
+    yearBar = makeBar(
+        ui::Bar(context::StartDateScreen::firstYear(), context::StartDateScreen::lastYear()), this);
     yearBar->setFixedWidth(140);
 
     auto* inputs = new QGridLayout;
