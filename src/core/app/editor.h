@@ -9,6 +9,8 @@
 #include "core/promotion/promotion_chooser.h"
 #include "core/promotion/promotion_menu.h"
 #include "core/promotion/step1.h"
+#include "core/roster/roster_screen.h"
+#include "core/roster/stat_editor.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 
@@ -37,6 +39,10 @@ public:
     context::ImagePicker picker;
     promotion::PromotionMenu promotionMenu;
     promotion::Step1 step1;
+
+    // The roster screen owns the roster that the stat editor changes.
+    roster::RosterScreen rosterScreen;
+    roster::StatEditor statEditor;
 };
 
 } // namespace bm::app
