@@ -3,66 +3,15 @@
 #include "core/context/main_data.h"
 #include "core/platform/line_file.h"
 #include "core/platform/paths.h"
+#include "core/roster/column_sort.h"
 #include "core/roster/stat_editor.h"
 #include "core/text/case.h"
 #include "core/text/pattern.h"
-
-#include <algorithm>
-#include <charconv>
 
 namespace bm::roster {
 namespace {
 
 static_assert(kMaxWrestlers == 32767, "kRosterFull names the limit");
-
-// A cell that is wholly a number ("12", "-3.5", "1e3", blanks around it)
-// sorts by its value.
-bool numberIn(std::string_view text, double& value) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        text.remove_prefix(1);
-    }
-    // from_chars would also take "inf" and "nan", which are words here.
-    if (text.empty() || !(text.front() == '.' || (text.front() >= '0' && text.front() <= '9'))) {
-        return false;
-    }
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) {
-        return false;
-    }
-    value = negative ? -value : value;
-    return true;
-}
-
-struct SortKey {
-    bool isNumber;
-    double number;
-    std::string_view text;
-};
-
-SortKey keyOf(std::string_view text) {
-    SortKey key{false, 0.0, text};
-    key.isNumber = numberIn(text, key.number);
-    return key;
-}
-
-// Numbers by value before texts; texts with upper and lower case together.
-// A total order, whatever the cells hold, so sorting is always defined.
-int compareKeys(const SortKey& a, const SortKey& b) {
-    if (a.isNumber != b.isNumber) {
-        return a.isNumber ? -1 : 1;
-    }
-    if (a.isNumber && a.number != b.number) {
-        return a.number < b.number ? -1 : 1;
-    }
-    return text::compareCaseBlind(a.text, b.text);
-}
 
 } // namespace
 
@@ -279,32 +228,15 @@ void RosterScreen::list(ShowWhich which) {
 }
 
 void RosterScreen::sortRows(SortBy by) {
-    struct Row {
-        SortKey promotion;
-        SortKey name;
-        int entry;
-    };
-    std::vector<Row> keyed;
-    keyed.reserve(rows_.size());
-    for (const int entry : rows_) {
-        const WrestlerRecord& record = roster_[static_cast<std::size_t>(entry)];
-        keyed.push_back({by == SortBy::Promotion ? keyOf(record.promotion()) : SortKey{},
-                         keyOf(record.names()), entry});
-    }
-    // Rows that tie on the promotion keep name order; full ties, roster order.
-    std::sort(keyed.begin(), keyed.end(), [by](const Row& a, const Row& b) {
-        if (by == SortBy::Promotion) {
-            if (const int c = compareKeys(a.promotion, b.promotion); c != 0) {
-                return c < 0;
-            }
-        }
-        if (const int c = compareKeys(a.name, b.name); c != 0) {
-            return c < 0;
-        }
-        return a.entry < b.entry;
-    });
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        rows_[i] = keyed[i].entry;
+    if (by == SortBy::Name) {
+        roster::sortRows(
+            rows_, [this](int entry) { return roster_[static_cast<std::size_t>(entry)].names(); });
+    } else {
+        // The rows are always in name order, or already grouped from it, so
+        // grouping keeps the names in order within each promotion.
+        groupRows(rows_, [this](int entry) {
+            return roster_[static_cast<std::size_t>(entry)].promotion();
+        });
     }
 }
 
