@@ -58,7 +58,13 @@ std::string_view RosterScreen::cell(int row, int column) const {
     if (row < 0 || row >= rowCount()) {
         return {};
     }
-    const WrestlerRecord& record = roster_[static_cast<std::size_t>(rows_[row])];
+    // A row may outlive its wrestler for a moment: a deletion is announced
+    // before the list is refilled.
+    const auto entry = static_cast<std::size_t>(rows_[static_cast<std::size_t>(row)]);
+    if (entry >= roster_.size()) {
+        return {};
+    }
+    const WrestlerRecord& record = roster_[entry];
     switch (column) {
     case kNameColumn:
         return record.names();

@@ -19,21 +19,24 @@ WrestlerRecord WrestlerRecord::fromFileBytes(std::string bytes) {
 
 std::size_t WrestlerRecord::start(Field field) const {
     std::size_t pos = 0;
-    for (std::size_t i = indexOf(field); i > 0; --i) {
-        pos = bytes_.find('\r', pos) + 2;
+    for (std::size_t i = indexOf(field); i > 0 && pos < bytes_.size(); --i) {
+        pos = std::min(bytes_.find('\r', pos), bytes_.size()) + 2;
     }
-    return pos;
+    return std::min(pos, bytes_.size());
+}
+
+std::size_t WrestlerRecord::length(std::size_t from) const {
+    return std::min(bytes_.find('\r', from), bytes_.size()) - from;
 }
 
 std::string_view WrestlerRecord::get(Field field) const {
     const std::size_t from = start(field);
-    return std::string_view(bytes_).substr(from, bytes_.find('\r', from) - from);
+    return std::string_view(bytes_).substr(from, length(from));
 }
 
 void WrestlerRecord::set(Field field, std::string_view value) {
     const std::size_t from = start(field);
-    const std::size_t length = bytes_.find('\r', from) - from;
-    bytes_.replace(from, length, value);
+    bytes_.replace(from, length(from), value);
     std::replace(bytes_.begin() + static_cast<std::ptrdiff_t>(from),
                  bytes_.begin() + static_cast<std::ptrdiff_t>(from + value.size()), '\r', ' ');
 }

@@ -61,8 +61,11 @@ public:
     friend bool operator==(const WrestlerRecord&, const WrestlerRecord&) = default;
 
 private:
-    // Offset of the field's first byte.
+    // Offset of the field's first byte, and its length. Bytes not in the
+    // stored form (never made by this class) read as fields cut short,
+    // never outside the buffer.
     std::size_t start(Field field) const;
+    std::size_t length(std::size_t from) const;
 
     std::string bytes_;
 };
