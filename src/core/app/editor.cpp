@@ -8,7 +8,7 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
       calculator(dialogs_, navigator_), chooser(dialogs_, navigator_, context),
       picker(navigator_, chooser.record()), promotionMenu(dialogs_, navigator_, context, chooser),
       step1(dialogs_, navigator_, chooser, picker), rosterScreen(dialogs_, navigator_, context),
-      statEditor(dialogs_, navigator_, rosterScreen) {
+      statEditor(dialogs_, navigator_, context, rosterScreen) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
     menu.setAction(context::MenuButton::Promotions,
                    [this] { navigator.go(ui::Screen::PromotionMenu); });

@@ -81,7 +81,6 @@ public:
 
     Roster& roster() { return roster_; }
     const Roster& roster() const { return roster_; }
-    context::EditingContext& context() { return context_; }
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
     // The roster position of each row, in the order shown.

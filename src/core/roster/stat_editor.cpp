@@ -51,8 +51,9 @@ std::string_view noneAsNo(std::string_view text) {
 
 } // namespace
 
-StatEditor::StatEditor(ui::Dialogs& dialogs, ui::Navigator& navigator, RosterScreen& rosterScreen)
-    : dialogs_(dialogs), navigator_(navigator), rosterScreen_(rosterScreen),
+StatEditor::StatEditor(ui::Dialogs& dialogs, ui::Navigator& navigator,
+                       context::EditingContext& context, RosterScreen& rosterScreen)
+    : dialogs_(dialogs), navigator_(navigator), context_(context), rosterScreen_(rosterScreen),
       roster_(rosterScreen.roster()) {}
 
 std::string_view StatEditor::caption(int row) {
@@ -148,15 +149,14 @@ void StatEditor::startEdit(int row) {
 }
 
 std::string StatEditor::expiryHelp() {
-    context::EditingContext& context = rosterScreen_.context();
     std::string year;
-    if (auto status = readStartYear(context.pathOf(context::maindata::kFileName), year); status) {
-        context.startYear = year;
+    if (auto status = readStartYear(context_.pathOf(context::maindata::kFileName), year); status) {
+        context_.startYear = year;
     } else {
         // The edit goes on; the help names whatever year was read last.
         dialogs_.message(status.message(), ui::Icon::Exclamation);
     }
-    return std::string(kExpiryHelpBefore) + context.startYear + std::string(kExpiryHelpAfter);
+    return std::string(kExpiryHelpBefore) + context_.startYear + std::string(kExpiryHelpAfter);
 }
 
 void StatEditor::typeText(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/context/editing_context.h"
 #include "core/roster/roster_screen.h"
 #include "core/roster/wrestler_layout.h"
 #include "core/ui/dialogs.h"
@@ -299,7 +300,8 @@ inline constexpr std::string_view kBaseCountryInvalid =
 // roster screen saves). The editor also deletes the wrestler.
 class StatEditor : public ui::Model {
 public:
-    StatEditor(ui::Dialogs& dialogs, ui::Navigator& navigator, RosterScreen& rosterScreen);
+    StatEditor(ui::Dialogs& dialogs, ui::Navigator& navigator, context::EditingContext& context,
+               RosterScreen& rosterScreen);
 
     // Fills the editor for a roster entry and shows it.
     void open(std::size_t entry);
@@ -349,6 +351,7 @@ private:
 
     ui::Dialogs& dialogs_;
     ui::Navigator& navigator_;
+    context::EditingContext& context_;
     RosterScreen& rosterScreen_;
     Roster& roster_;
 
