@@ -1,6 +1,9 @@
 // Writes the demo game folder that ./run starts the editor in: invented
 // promotions, wrestlers, venues, logos, two scenarios (one of them missing its
 // start date and venues files, so the repair can be seen) and a saved game.
+// With --wrestlers N the new game data holds N generated wrestlers instead,
+// to try the roster at its largest (32767).
+#include "demo/big_roster.h"
 #include "demo/demo_data.h"
 #include "demo/gif_writer.h"
 
@@ -86,8 +89,15 @@ void writeContext(const fs::path& folder, const platform::Lines& mainData,
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: bm13demo <new game folder>\n");
+    long wrestlers = -1; // the demo's own wrestlers
+    bool valid = argc == 2;
+    if (argc == 4 && std::string(argv[2]) == "--wrestlers") {
+        char* end = nullptr;
+        wrestlers = std::strtol(argv[3], &end, 10);
+        valid = *argv[3] != '\0' && *end == '\0' && wrestlers >= 0 && wrestlers <= 32767;
+    }
+    if (!valid) {
+        std::fprintf(stderr, "usage: bm13demo <new game folder> [--wrestlers 0..32767]\n");
         return 2;
     }
     const fs::path root = fs::absolute(argv[1]);
@@ -103,6 +113,10 @@ int main(int argc, char* argv[]) {
 
     // New game data.
     writeContext(root / "Data", demo::mainDataLines(), demo::wrestlerLines());
+    if (wrestlers >= 0) {
+        check(platform::writeFileAtomic(root / "Data" / "wrestlers.bm1",
+                                        demo::bigRosterBytes(static_cast<std::size_t>(wrestlers))));
+    }
     for (const auto& promotion : demo::dataPromotions()) {
         writeLines(root / "Data" / promotion.fileName, promotion.lines);
     }

@@ -9,15 +9,23 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
       promotionMenu(dialogs_, navigator_, context, chooser),
       scenarioInfo(dialogs_, navigator_, context),
       scenarioCreator(dialogs_, navigator_, context, scenarioInfo),
-      venueEditor(dialogs_, navigator_, context) {
+      venueEditor(dialogs_, navigator_, context), rosterScreen(dialogs_, navigator_, context),
+      statEditor(dialogs_, navigator_, context, rosterScreen) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
     menu.setAction(context::MenuButton::Promotions,
                    [this] { navigator.go(ui::Screen::PromotionMenu); });
     menu.setAction(context::MenuButton::Venues, [this] { venueEditor.open(); });
     menu.setAction(context::MenuButton::ScenarioInfo, [this] { scenarioInfo.open(); });
+    menu.setAction(context::MenuButton::Wrestlers, [this] { rosterScreen.open(); });
+    rosterScreen.attach(statEditor);
     start.setCreateScenarioAction([this] { scenarioCreator.create(); });
     addUnsavedWork([this] { return chooser.unsavedWork(); });
     addUnsavedWork([this] { return startDate.unsavedWork(); });
+    addUnsavedWork([this] {
+        return rosterScreen.hasUnsavedChanges()
+                   ? std::string("the changes to the wrestlers file \"wrestlers.bm1\"")
+                   : std::string();
+    });
 }
 
 void Editor::closeRequested() {

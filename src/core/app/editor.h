@@ -12,6 +12,8 @@
 #include "core/promotion/promotion_menu.h"
 #include "core/promotion/step.h"
 #include "core/promotion/step1.h"
+#include "core/roster/roster_screen.h"
+#include "core/roster/stat_editor.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 #include "core/venues/venue_editor.h"
@@ -70,6 +72,10 @@ public:
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;
     venues::VenueEditor venueEditor;
+
+    // The roster screen owns the roster that the stat editor changes.
+    roster::RosterScreen rosterScreen;
+    roster::StatEditor statEditor;
 
 private:
     std::vector<UnsavedWork> unsavedWork_;
