@@ -30,12 +30,11 @@ set(CPACK_PACKAGE_NAME bm13edit)
 set(CPACK_PACKAGE_VERSION ${BM_VERSION})
 set(CPACK_PACKAGE_CONTACT "BM 1.3 editor team <bm13edit@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Brawlmark 1.3 Official Editor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Brawlmark 1.3 Official Editor
- A desktop editor for the plain-text data files of the wrestling-promotion
- management game Brawlmark 1.3: promotions, the wrestlers roster, the start
- date, venues and scenarios, with whole-folder checks of dates and scenario
- readiness.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A desktop editor for the plain-text data files of the wrestling-promotion
+management game Brawlmark 1.3: promotions, the wrestlers roster, the start
+date, venues and scenarios, with whole-folder checks of dates and scenario
+readiness.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The Qt 6 libraries (with the X11 platform and image plugins) come from the
