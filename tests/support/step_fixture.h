@@ -1,0 +1,43 @@
+#pragma once
+
+#include "support/editor_fixture.h"
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace bm::test {
+
+using LineChanges = std::initializer_list<std::pair<int, std::string>>;
+
+// Lines with some of them replaced.
+inline platform::Lines withLines(platform::Lines lines, LineChanges changes) {
+    for (const auto& [at, value] : changes) {
+        lines.at(static_cast<std::size_t>(at)) = value;
+    }
+    return lines;
+}
+
+// The editor on a new promotion ("new.fed"), with no box shown yet.
+class PromotionStepTest : public EditorTest {
+protected:
+    promotion::PromotionRecord& record = editor.chooser.record();
+
+    void SetUp() override {
+        dialogs.reply("new.fed");
+        editor.promotionMenu.createPromotion();
+        dialogs.clear();
+    }
+    // Edits "odd.fed": the template with these lines changed, loaded through
+    // the chooser as the user would.
+    void load(LineChanges changes) {
+        game.writeLines("Data/odd.fed",
+                        withLines(promotion::makeTemplateRecord().lines(), changes));
+        editor.chooser.setMode(promotion::ChooserMode::Edit);
+        editor.chooser.select(0);
+        editor.chooser.act();
+        ASSERT_EQ(editor.chooser.nameoffile(), "odd.fed");
+    }
+};
+
+} // namespace bm::test
