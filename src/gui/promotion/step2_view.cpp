@@ -69,6 +69,7 @@ void Step2View::render() {
     showChoice(showtype, model_.showtype());
     showBar(popularity, model_.popularity());
     percentage->setText(toDisplay(model_.percentage()));
+    popularity->setAccessibleDescription(percentage->text());
 }
 
 } // namespace bm::gui
