@@ -2,13 +2,13 @@
 
 #include "support/editor_fixture.h"
 
-#include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace bm::test {
 
-using LineChanges = std::initializer_list<std::pair<int, std::string>>;
+using LineChanges = std::vector<std::pair<int, std::string>>;
 
 // Lines with some of them replaced.
 inline platform::Lines withLines(platform::Lines lines, LineChanges changes) {
@@ -28,15 +28,16 @@ protected:
         editor.promotionMenu.createPromotion();
         dialogs.clear();
     }
-    // Edits "odd.fed": the template with these lines changed, loaded through
-    // the chooser as the user would.
-    void load(LineChanges changes) {
-        game.writeLines("Data/odd.fed",
-                        withLines(promotion::makeTemplateRecord().lines(), changes));
+    // Edits "odd.fed", the template with these lines changed, loaded
+    // through the chooser as the user would; its lines.
+    platform::Lines load(const LineChanges& changes) {
+        const auto lines = withLines(promotion::makeTemplateRecord().lines(), changes);
+        game.writeLines("Data/odd.fed", lines);
         editor.chooser.setMode(promotion::ChooserMode::Edit);
         editor.chooser.select(0);
         editor.chooser.act();
-        ASSERT_EQ(editor.chooser.nameoffile(), "odd.fed");
+        EXPECT_EQ(editor.chooser.nameoffile(), "odd.fed");
+        return lines;
     }
 };
 

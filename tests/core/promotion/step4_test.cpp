@@ -7,14 +7,14 @@
 namespace bm::promotion {
 namespace {
 
-constexpr int kYes = 0;
-constexpr int kNo = 1;
+using test::withLines;
+using Shown = std::tuple<std::string, std::string, std::string>;
 
 class Step4Test : public test::PromotionStepTest {
 protected:
     Step4& step = editor.step4;
 
-    std::tuple<std::string, std::string, std::string> monthShown() const {
+    Shown monthShown() const {
         return {step.shown(BigShowField::bigshowname), step.bigshowbrand().text(),
                 step.shown(BigShowField::bigshowlogo)};
     }
@@ -23,23 +23,16 @@ protected:
 TEST_F(Step4Test, PpvDealWarnsBelowNationalAndIsStoredAnyway) {
     const std::string warning =
         "WARNING:\r\nOnly National sized promotions can have a monthly PPV deal.";
-    const struct {
-        const char* size;
-        int choice;
-        bool warns;
-    } cases[] = {
-        {"1", kYes, true}, {"3", kYes, true}, {"4", kYes, false},
-        {"1", kNo, false}, {"x", kYes, true}, {"6", kNo, false},
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"1", 0, true}, {"3", 0, true}, {"4", 0, false}, {"1", 1, false}, {"x", 0, true},
     };
-    for (const auto& c : cases) {
-        record.set(line::size, c.size);
+    for (const auto& [size, choice, warns] : cases) {
+        record.set(line::size, size);
         const auto before = record.lines();
         dialogs.clear();
-        step.choosePpvDeal(c.choice);
-        EXPECT_EQ(dialogs.texts(), c.warns ? std::vector{warning} : std::vector<std::string>{})
-            << c.size << c.choice;
-        EXPECT_EQ(record.lines(),
-                  test::withLines(before, {{line::ppvdeal, c.choice == kYes ? "Yes" : "No"}}));
+        step.choosePpvDeal(choice);
+        EXPECT_EQ(dialogs.texts(), warns ? std::vector{warning} : std::vector<std::string>{});
+        EXPECT_EQ(record.lines(), withLines(before, {{46, choice == 0 ? "Yes" : "No"}}));
     }
 }
 
@@ -48,34 +41,23 @@ TEST_F(Step4Test, BuyRateHasAnUpperBoundOnlyAndIsStoredInHundredths) {
         "Invalid Buy-Rate!\r\n\r\nThe Buy-Rate is a number usually between 0 and 2, where 1.0 = "
         "400,000 PPV buys. WWE usually get between 0.5 and 1.0 for their monthly PPV "
         "events.\r\n\r\nPlease enter another value.";
-    const struct {
-        Step4Field field;
-        const char* reply;
-        const char* stored; // nullptr: refused or cancelled
-    } cases[] = {
+    const std::tuple<Step4Field, const char*, const char*> cases[] = {
         {Step4Field::ppvbuyrate, "5", "500"},     {Step4Field::ppvbuyrate, "5.01", nullptr},
         {Step4Field::ppvbuyrate, "0", "0"},       {Step4Field::ppvbuyrate, "-1", "-100"},
-        {Step4Field::ppvbuyrate, "0.835", "83"},  {Step4Field::ppvbuyrate, "abc", "0"},
-        {Step4Field::ppvbuyrate, "-0.001", "-1"}, {Step4Field::ppvbuyrate, "", nullptr},
-        {Step4Field::bigshowatt, "12,000", "12"}, {Step4Field::bigshowatt, "", nullptr},
+        {Step4Field::ppvbuyrate, "0.835", "83"},  {Step4Field::ppvbuyrate, "-0.001", "-1"},
+        {Step4Field::bigshowatt, "12,000", "12"},
     };
-    for (const auto& c : cases) {
-        const int at = kStep4Prompts[c.field].recordLine();
-        const std::string shownBefore = step.shown(c.field);
-        const auto before = record.lines();
+    for (const auto& [field, reply, stored] : cases) {
+        const int at = kStep4Prompts[field].recordLine();
+        const std::string before = step.shown(field);
         dialogs.clear();
-        dialogs.reply(c.reply);
-        step.edit(c.field);
-        EXPECT_EQ(record.lines(), c.stored ? test::withLines(before, {{at, c.stored}}) : before)
-            << c.reply;
-        const bool refused = !c.stored && *c.reply;
-        EXPECT_EQ(dialogs.texts().size(), refused ? 2u : 1u) << c.reply;
-        if (refused) {
-            EXPECT_EQ(dialogs.texts().back(), refusal);
-        }
-        const bool asTyped = c.field == Step4Field::ppvbuyrate;
-        EXPECT_EQ(step.shown(c.field), c.stored ? (asTyped ? c.reply : c.stored) : shownBefore)
-            << c.reply;
+        dialogs.reply(reply);
+        const auto lines = record.lines();
+        step.edit(field);
+        EXPECT_EQ(record.lines(), stored ? withLines(lines, {{at, stored}}) : lines) << reply;
+        EXPECT_EQ(dialogs.texts().back(), stored ? dialogs.texts().front() : refusal) << reply;
+        const bool asTyped = field == Step4Field::ppvbuyrate;
+        EXPECT_EQ(step.shown(field), !stored ? before : asTyped ? reply : stored) << reply;
     }
     dialogs.clear();
     dialogs.reply("").reply("");
@@ -89,86 +71,50 @@ TEST_F(Step4Test, BuyRateHasAnUpperBoundOnlyAndIsStoredInHundredths) {
                          "buy-rates: \r\nSummerslam 2005 - 0.94\r\nNo Way Out 2005 - "
                          "0.59\r\nRoyal Rumble 2005 - 0.83",
                          "-0.001"));
-    EXPECT_EQ(std::tuple(s[1].title, s[1].text, s[1].initial),
+    EXPECT_EQ(std::tuple(s[1].title, s[1].text),
               std::tuple("Max Big Show Attendence",
                          "Please enter the maximum attendence this promotion could attract for a "
-                         "big show at this point in time.",
-                         "12"));
+                         "big show at this point in time."));
 }
 
-// Each operation on the months, in order, with the one block it may change.
+// Each operation in turn, with what it shows and the lines it changes.
 TEST_F(Step4Test, MonthsAreSelectedNamedAndRemoved) {
-    using Shown = std::tuple<std::string, std::string, std::string>;
-    using Lines3 = std::array<std::string, 3>;
-    const Lines3 kEmpty{"", "", ""};
-    record.set(line::months[4].bigshowname, "May Mayhem");
-    record.set(line::months[4].bigshowbrand, "Brand 9");
-    game.write("Images/crest.gif", "x");
-    enum Op { Select, Name, Logo, Brand, Pick };
-    const struct {
-        Op op;
-        int month;        // for Select
-        const char* text; // the reply
-        Shown shown;
-        int block;
-        Lines3 lines;
-    } steps[] = {
-        {Select, 0, "", {"None", "All", "NA"}, 0, {"", "All", "NA"}},
-        {Select, 2, "", {"None", "All", "NA"}, 2, {"", "All", "NA"}},
-        {Name, 0, "Spring Slam", {"Spring Slam", "All", "NA"}, 2, {"Spring Slam", "All", "NA"}},
-        {Brand, 1, "", {"Spring Slam", "Brand 1", "NA"}, 2, {"Spring Slam", "Brand 1", "NA"}},
-        {Logo,
-         0,
-         "slam.gif",
-         {"Spring Slam", "Brand 1", "slam.gif"},
-         2,
-         {"Spring Slam", "Brand 1", "slam.gif"}},
-        {Name,
-         0,
-         "",
-         {"Spring Slam", "Brand 1", "slam.gif"},
-         2,
-         {"Spring Slam", "Brand 1", "slam.gif"}},
-        {Name, 0, "None", {"None", "All", "NA"}, 2, kEmpty},
-        {Select, 2, "", {"None", "All", "NA"}, 2, {"", "All", "NA"}},
-        {Select, 4, "", {"May Mayhem", "Brand 9", "NA"}, 4, {"May Mayhem", "Brand 9", ""}},
-        {Pick, 11, "", {"None", "All", "crest.gif"}, 11, {"", "All", "crest.gif"}},
-        {Select, 12, "", {"None", "All", "crest.gif"}, 11, {"", "All", "crest.gif"}},
+    record.set(61, "May Mayhem"); // a named month without logo line
+    record.set(62, "Brand 9");
+    enum Op { Select, Name, Logo, Brand };
+    const std::tuple<Op, int, const char*, Shown, test::LineChanges> steps[] = {
+        {Select, 2, "", {"None", "All", "NA"}, {{56, "All"}, {57, "NA"}}},
+        {Name, 0, "Spring Slam", {"Spring Slam", "All", "NA"}, {{55, "Spring Slam"}}},
+        {Brand, 1, "", {"Spring Slam", "Brand 1", "NA"}, {{56, "Brand 1"}}},
+        {Logo, 0, "slam.gif", {"Spring Slam", "Brand 1", "slam.gif"}, {{57, "slam.gif"}}},
+        {Name, 0, "", {"Spring Slam", "Brand 1", "slam.gif"}, {}},
+        {Name, 0, "None", {"None", "All", "NA"}, {{55, ""}, {56, ""}, {57, ""}}},
+        {Select, 2, "", {"None", "All", "NA"}, {{56, "All"}, {57, "NA"}}},
+        {Select, 4, "", {"May Mayhem", "Brand 9", "NA"}, {}},
+        {Select, 12, "", {"May Mayhem", "Brand 9", "NA"}, {}},
     };
-    for (const auto& s : steps) {
-        const std::string label = "step " + std::to_string(&s - steps);
-        const line::MonthLines l = line::months[static_cast<std::size_t>(s.block)];
-        auto expected = record.lines();
-        dialogs.clear();
-        switch (s.op) {
+    for (const auto& [op, number, reply, shown, changes] : steps) {
+        const auto before = record.lines();
+        if (op == Name || op == Logo) {
+            dialogs.reply(reply);
+        }
+        switch (op) {
         case Select:
-            step.selectMonth(s.month);
+            step.selectMonth(number);
             break;
         case Name:
+            step.edit(BigShowField::bigshowname);
+            break;
         case Logo:
-            dialogs.reply(s.text);
-            step.edit(s.op == Name ? BigShowField::bigshowname : BigShowField::bigshowlogo);
+            step.edit(BigShowField::bigshowlogo);
             break;
         case Brand:
-            step.chooseBrand(s.month);
-            break;
-        case Pick:
-            step.selectMonth(s.month);
-            expected = record.lines();
-            step.pickLogo();
-            editor.picker.useImage();
+            step.chooseBrand(number);
             break;
         }
-        expected = test::withLines(expected, {{l.bigshowname, s.lines[0]},
-                                              {l.bigshowbrand, s.lines[1]},
-                                              {l.bigshowlogo, s.lines[2]}});
-        EXPECT_EQ(record.lines(), expected) << label;
-        EXPECT_EQ(monthShown(), s.shown) << label;
+        EXPECT_EQ(record.lines(), withLines(before, changes)) << op << reply;
+        EXPECT_EQ(monthShown(), shown) << op << reply;
     }
-    dialogs.clear();
-    dialogs.reply("").reply("");
-    step.edit(BigShowField::bigshowname);
-    step.edit(BigShowField::bigshowlogo);
     const auto& p = dialogs.shown();
     EXPECT_EQ(std::tuple(p[0].title, p[0].text, p[0].initial),
               std::tuple("Big Show Name",
@@ -182,7 +128,7 @@ TEST_F(Step4Test, MonthsAreSelectedNamedAndRemoved) {
                          "logo. The image file should be kept in the Images folder in your BM "
                          "folder. If you don't want to specify a logo for this month's big show, "
                          "enter 'NA'.",
-                         "crest.gif"));
+                         "NA"));
 }
 
 TEST_F(Step4Test, ThePickerWritesTheMonthItWasOpenedFor) {
@@ -193,35 +139,26 @@ TEST_F(Step4Test, ThePickerWritesTheMonthItWasOpenedFor) {
     step.selectMonth(3);
     const auto before = record.lines();
     editor.picker.useImage();
-    EXPECT_EQ(record.lines(), test::withLines(before, {{57, "crest.gif"}}));
+    EXPECT_EQ(record.lines(), withLines(before, {{57, "crest.gif"}}));
     EXPECT_EQ(step.shown(BigShowField::bigshowlogo), "NA") << "April stays shown";
+    step.selectMonth(2);
     step.pickLogo();
-    step.back();
-    EXPECT_FALSE(editor.picker.isOpen());
-    EXPECT_EQ(navigator.current(), ui::Screen::Step3);
+    editor.picker.useNoImage();
+    EXPECT_EQ(std::tuple(record.get(57), step.shown(BigShowField::bigshowlogo)),
+              std::tuple("NA", "NA"));
 }
 
-TEST_F(Step4Test, LoadingShowsJanuaryWithoutWritingIt) {
+TEST_F(Step4Test, NewAndLoadedPromotionsShowJanuaryWithoutWritingIt) {
+    EXPECT_EQ(monthShown(), Shown("None", "All", "NA"));
+    EXPECT_EQ(record.get(51), "NA") << "made by the creation";
     step.selectMonth(5);
-    load({{line::ppvdeal, "maybe"},
-          {line::ppvbuyrate, "83"},
-          {line::bigshowatt, "9e9"},
-          {line::months[0].bigshowbrand, "Brand 2"}});
-    const auto loaded = record.lines();
+    const auto file = load({{46, "maybe"}, {47, "83"}, {48, "9e9"}, {50, "Brand 2"}});
     EXPECT_EQ(step.months().selected(), 0);
     EXPECT_EQ(std::tuple(step.ppvdeal().index(), step.ppvdeal().text()), std::tuple(-1, "maybe"));
-    EXPECT_EQ(step.shown(Step4Field::ppvbuyrate), "0.83");
-    EXPECT_EQ(step.shown(Step4Field::bigshowatt), "9e9");
-    EXPECT_EQ(monthShown(), std::tuple("None", "All", "NA"));
-    EXPECT_EQ(record.get(line::months[0].bigshowlogo), "") << "a loaded file keeps line 51";
-    EXPECT_EQ(record.lines(), loaded);
-}
-
-TEST_F(Step4Test, ANewPromotionShowsJanuaryWithoutABigShow) {
-    EXPECT_EQ(monthShown(), std::tuple("None", "All", "NA"));
-    EXPECT_EQ(record.get(line::months[0].bigshowlogo), "NA");
-    EXPECT_EQ(step.shown(Step4Field::ppvbuyrate), "0.1");
-    EXPECT_EQ(step.ppvdeal().text(), "No");
+    EXPECT_EQ(std::tuple(step.shown(Step4Field::ppvbuyrate), step.shown(Step4Field::bigshowatt)),
+              std::tuple("0.83", "9e9"));
+    EXPECT_EQ(monthShown(), Shown("None", "All", "NA"));
+    EXPECT_EQ(record.lines(), file) << "line 51 stays empty";
 }
 
 } // namespace
