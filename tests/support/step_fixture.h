@@ -28,6 +28,12 @@ protected:
         editor.promotionMenu.createPromotion();
         dialogs.clear();
     }
+    // Runs `act` and checks that exactly `changes` reached the record.
+    template <typename Act> void expectChanges(Act act, const LineChanges& changes) {
+        const auto before = record.lines();
+        act();
+        EXPECT_EQ(record.lines(), withLines(before, changes));
+    }
     // Edits "odd.fed", the template with these lines changed, loaded
     // through the chooser as the user would; its lines.
     platform::Lines load(const LineChanges& changes) {

@@ -38,12 +38,6 @@ protected:
                 step.percentage(),
                 step.shown(Step2Field::tvrating)};
     }
-    // Runs `act` and checks that only `changes` reached the record.
-    template <typename Act> void expectChanges(Act act, test::LineChanges changes) {
-        const auto before = record.lines();
-        act();
-        EXPECT_EQ(record.lines(), withLines(before, changes));
-    }
 };
 
 TEST_F(Step2Test, SelectingShowsTheBlockAndCompletesAShowWithoutName) {

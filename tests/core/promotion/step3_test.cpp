@@ -7,8 +7,6 @@
 namespace bm::promotion {
 namespace {
 
-using test::withLines;
-
 class Step3Test : public test::PromotionStepTest {
 protected:
     Step3& step = editor.step3;
@@ -22,10 +20,8 @@ TEST_F(Step3Test, AttendancesStoreTheirNumberAndListsTheirLevel) {
         {Step3Field::untvatt, "12,000", 40, "12"},
     };
     for (const auto& [field, reply, at, stored] : prompts) {
-        const auto before = record.lines();
         dialogs.reply(reply);
-        step.edit(field);
-        EXPECT_EQ(record.lines(), withLines(before, {{at, stored}})) << reply;
+        expectChanges([&] { step.edit(field); }, {{at, stored}});
         EXPECT_EQ(step.shown(field), stored);
     }
     const auto& s = dialogs.shown();
@@ -45,9 +41,7 @@ TEST_F(Step3Test, AttendancesStoreTheirNumberAndListsTheirLevel) {
         {Production::bigshowprod, 20, {}},
     };
     for (const auto& [list, index, changes] : lists) {
-        const auto before = record.lines();
-        step.chooseProduction(list, index);
-        EXPECT_EQ(record.lines(), withLines(before, changes)) << index;
+        expectChanges([&] { step.chooseProduction(list, index); }, changes);
     }
     EXPECT_EQ(step.production(Production::secondaryprod).text(), "$1,250,000 Per Show");
 }

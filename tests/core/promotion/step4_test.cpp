@@ -28,11 +28,9 @@ TEST_F(Step4Test, PpvDealWarnsBelowNationalAndIsStoredAnyway) {
     };
     for (const auto& [size, choice, warns] : cases) {
         record.set(line::size, size);
-        const auto before = record.lines();
         dialogs.clear();
-        step.choosePpvDeal(choice);
+        expectChanges([&] { step.choosePpvDeal(choice); }, {{46, choice == 0 ? "Yes" : "No"}});
         EXPECT_EQ(dialogs.texts(), warns ? std::vector{warning} : std::vector<std::string>{});
-        EXPECT_EQ(record.lines(), withLines(before, {{46, choice == 0 ? "Yes" : "No"}}));
     }
 }
 
@@ -52,9 +50,8 @@ TEST_F(Step4Test, BuyRateHasAnUpperBoundOnlyAndIsStoredInHundredths) {
         const std::string before = step.shown(field);
         dialogs.clear();
         dialogs.reply(reply);
-        const auto lines = record.lines();
-        step.edit(field);
-        EXPECT_EQ(record.lines(), stored ? withLines(lines, {{at, stored}}) : lines) << reply;
+        expectChanges([&] { step.edit(field); },
+                      stored ? test::LineChanges{{at, stored}} : test::LineChanges{});
         EXPECT_EQ(dialogs.texts().back(), stored ? dialogs.texts().front() : refusal) << reply;
         const bool asTyped = field == Step4Field::ppvbuyrate;
         EXPECT_EQ(step.shown(field), !stored ? before : asTyped ? reply : stored) << reply;
@@ -137,9 +134,7 @@ TEST_F(Step4Test, ThePickerWritesTheMonthItWasOpenedFor) {
     step.pickLogo();
     EXPECT_EQ(editor.picker.heading(), "March Big Show Logo");
     step.selectMonth(3);
-    const auto before = record.lines();
-    editor.picker.useImage();
-    EXPECT_EQ(record.lines(), withLines(before, {{57, "crest.gif"}}));
+    expectChanges([&] { editor.picker.useImage(); }, {{57, "crest.gif"}});
     EXPECT_EQ(step.shown(BigShowField::bigshowlogo), "NA") << "April stays shown";
     step.selectMonth(2);
     step.pickLogo();
