@@ -12,6 +12,9 @@
 #include "core/promotion/promotion_menu.h"
 #include "core/promotion/step.h"
 #include "core/promotion/step1.h"
+#include "core/promotion/step2.h"
+#include "core/promotion/step3.h"
+#include "core/promotion/step4.h"
 #include "core/roster/roster_screen.h"
 #include "core/roster/stat_editor.h"
 #include "core/ui/dialogs.h"
@@ -68,6 +71,9 @@ public:
     promotion::PromotionMenu promotionMenu;
     promotion::StepServices stepServices{dialogs, navigator, chooser, picker};
     promotion::Step1 step1{stepServices};
+    promotion::Step2 step2{stepServices};
+    promotion::Step3 step3{stepServices};
+    promotion::Step4 step4{stepServices};
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;

@@ -8,6 +8,9 @@
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/promotion/step2_view.h"
+#include "gui/promotion/step3_view.h"
+#include "gui/promotion/step4_view.h"
 
 #include <QEvent>
 
@@ -48,6 +51,9 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<PromotionMenuView>(editor_.promotionMenu);
     add<PromotionChooserView>(editor_.chooser);
     add<Step1View>(editor_.step1);
+    add<Step2View>(editor_.step2);
+    add<Step3View>(editor_.step3);
+    add<Step4View>(editor_.step4);
     add<ImagePickerView>(editor_.picker);
 }
 

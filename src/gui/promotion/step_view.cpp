@@ -39,6 +39,10 @@ StepView::StepView(promotion::Step& model, QWidget* parent)
 }
 
 void StepView::finish(std::initializer_list<QWidget*> first) {
+    finish(std::vector<QWidget*>(first));
+}
+
+void StepView::finish(const std::vector<QWidget*>& first) {
     body_->addLayout(fields_.layout());
     std::vector<QWidget*> order(first);
     order.insert(order.end(), fields_.focusOrder().begin(), fields_.focusOrder().end());

@@ -5,6 +5,7 @@
 #include "gui/ui/screen_view.h"
 
 #include <initializer_list>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -32,6 +33,8 @@ protected:
     // Adds the field rows below what body() holds, and chains the tab order:
     // `first` (a selection bar's captions, say), the field rows, the buttons.
     void finish(std::initializer_list<QWidget*> first = {});
+    // The same with a list made at run time (twelve month captions, say).
+    void finish(const std::vector<QWidget*>& first);
 
 private:
     QVBoxLayout* body_;

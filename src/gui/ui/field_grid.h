@@ -42,15 +42,15 @@ private:
 };
 
 // The value fields of one prompt table, found by field: each is added as a
-// grid row with the caption of its table row, and a click (Enter, Space)
-// calls `edit` with the field.
+// grid row with the caption of its table row (and an optional button beside
+// it), and a click (Enter, Space) calls `edit` with the field.
 template <typename Field, std::size_t N> class PromptRows {
 public:
     template <typename Block>
     void add(FieldGrid& grid, const promotion::PromptTable<Field, N, Block>& table, Field field,
-             QObject* context, std::function<void(Field)> edit) {
+             QObject* context, std::function<void(Field)> edit, QWidget* beside = nullptr) {
         const auto i = static_cast<std::size_t>(field);
-        const auto row = grid.addValueField(table[field].caption);
+        const auto row = grid.addValueField(table[field].caption, beside);
         fields_[i] = row.field;
         captions_[i] = row.caption;
         QObject::connect(fields_[i], &ValueField::clicked, context,

@@ -1,6 +1,7 @@
 #include "gui/gui_fixture.h"
 
 #include "core/promotion/record/promotion_layout.h"
+#include "gui/promotion/step2_view.h"
 
 #include <QImage>
 #include <QLabel>
@@ -99,6 +100,7 @@ TEST_F(ImagePickerViewTest, OpensBesideTheStepPreviewsAndEveryWayOutReachesTheMo
     click(step1.logoButton);
     click(step1.nextButton);
     EXPECT_FALSE(picker.isVisible());
+    click(app.view<Step2View>().backButton);
     EXPECT_EQ(record.lines(), before);
     EXPECT_EQ(step1.promlogo->value(), QStringLiteral("default.jpg"));
 

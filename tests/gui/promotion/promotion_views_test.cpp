@@ -193,7 +193,7 @@ TEST_F(PromotionViewsTest, StepOneWiring) {
     EXPECT_FALSE(app.navigator().quitting());
 
     click(step1.nextButton);
-    EXPECT_TRUE(step1.isVisible()) << "no step 2 window yet: Next keeps step 1";
+    EXPECT_FALSE(step1.isVisible()) << "Next leads on to step 2";
 }
 
 } // namespace
