@@ -18,6 +18,8 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
     start.setCreateScenarioAction([this] { scenarioCreator.create(); });
     addUnsavedWork([this] { return chooser.unsavedWork(); });
     addUnsavedWork([this] { return startDate.unsavedWork(); });
+    addUnsavedWork([this] { return venueEditor.unsavedWork(); });
+    addUnsavedWork([this] { return scenarioInfo.unsavedWork(); });
 }
 
 void Editor::closeRequested() {

@@ -3,6 +3,8 @@
 #include "core/promotion/record/promotion_layout.h"
 #include "support/editor_fixture.h"
 
+#include <functional>
+
 namespace bm::app {
 namespace {
 
@@ -77,6 +79,74 @@ TEST_F(EditorCloseTest, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
             dialogs.no(); // leave without saving
         }
         editor.startDate.backToMenu();
+    }
+}
+
+TEST_F(EditorCloseTest, VenueAndScenarioEditsAwaitingTheirButtonAreNamed) {
+    using context::ScenarioField;
+    using venues::VenueField;
+    const std::string venue = "the changes to the venue \"Quay Hall\", not yet confirmed in "
+                              "\\Scenarios\\Tide\\venues.txt";
+    const std::string info = "the scenario information, not yet saved in "
+                             "\\Scenarios\\Tide\\scenario.txt";
+    auto& venues = editor.venueEditor;
+    const auto capacity = [&](const char* answer) {
+        venues.edit();
+        dialogs.reply(answer);
+        venues.editField(VenueField::capacity);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<std::string> lost;
+    } cases[] = {
+        // The stored "Mexico" shows as "Other": seeing it is no change.
+        {"edit mode alone", [&] { venues.edit(); }, {}},
+        {"the same capacity typed again", [&] { capacity("900 seats"); }, {}},
+        {"a new capacity", [&] { capacity("950"); }, {venue}},
+        {"a new country", [&] { venues.edit(), venues.chooseCountry(0); }, {venue}},
+        {"confirmed", [&] { capacity("950"), venues.confirmChanges(); }, {}},
+        {"the same title typed again",
+         [&] { dialogs.reply("Tide"), editor.scenarioInfo.edit(ScenarioField::scenarioname); },
+         {}},
+        {"both",
+         [&] {
+             capacity("960");
+             dialogs.reply("Low Tide"), editor.scenarioInfo.edit(ScenarioField::scenariodesc);
+         },
+         {venue, info}},
+    };
+    for (const auto& c : cases) {
+        game.writeLines("Scenarios/Tide/venues.txt",
+                        {"Quay Hall", "Quay, Coast", "Quay", "900", "Mexico", "None"});
+        game.writeLines("Scenarios/Tide/scenario.txt", {"Tide", "Waves", "Ann"});
+        editor.context.enter(
+            context::ContextKind::Scenario,
+            context::EditingContext::folderOf(context::ContextKind::Scenario, "Tide"));
+        editor.scenarioInfo.open();
+        venues.open();
+        c.act();
+        navigator.quitRequested = false;
+        dialogs.clear();
+        if (!c.lost.empty()) {
+            dialogs.no();
+        }
+        editor.closeRequested();
+        std::string question;
+        if (!c.lost.empty()) {
+            question = "Closing the editor now will lose work that has not been saved:\r\n";
+            for (const auto& work : c.lost) {
+                question += "\r\n- " + work;
+            }
+            question += "\r\n\r\nClose the editor anyway?";
+        }
+        EXPECT_EQ(dialogs.texts(),
+                  c.lost.empty() ? std::vector<std::string>{} : std::vector<std::string>{question})
+            << c.name;
+        EXPECT_EQ(navigator.quitRequested, c.lost.empty()) << c.name;
+        venues.cancelChanges();
+        editor.scenarioInfo.ok();
+        dialogs.clear();
     }
 }
 
