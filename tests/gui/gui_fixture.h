@@ -4,11 +4,13 @@
 #include "gui/calendar/date_calculator_view.h"
 #include "gui/context/editing_menu_view.h"
 #include "gui/context/image_picker_view.h"
+#include "gui/context/scenario_info_view.h"
 #include "gui/context/start_date_view.h"
 #include "gui/context/start_screen_view.h"
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/venues/venue_editor_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_game_folder.h"
 
@@ -19,6 +21,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace bm::test {
 
@@ -45,6 +49,18 @@ protected:
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const auto labels = a ? a->relations(QAccessible::Label) : decltype(a->relations()){};
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    // The controls Tab visits in a window, starting at `first`.
+    static std::vector<QWidget*> tabChain(QWidget* first) {
+        std::vector<QWidget*> visited;
+        QWidget* w = first;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(first->window()) &&
+                w->isEnabled() && w->window() == first->window()) {
+                visited.push_back(w);
+            }
+        } while ((w = w->nextInFocusChain()) != first);
+        return visited;
     }
     // Saves a picture of a window when BM_SCREENSHOT_DIR names a folder.
     static void screenshot(QWidget* w, const QString& name) {

@@ -3,11 +3,13 @@
 #include "gui/calendar/date_calculator_view.h"
 #include "gui/context/editing_menu_view.h"
 #include "gui/context/image_picker_view.h"
+#include "gui/context/scenario_info_view.h"
 #include "gui/context/start_date_view.h"
 #include "gui/context/start_screen_view.h"
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/venues/venue_editor_view.h"
 
 #include <QEvent>
 
@@ -49,6 +51,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<PromotionChooserView>(editor_.chooser);
     add<Step1View>(editor_.step1);
     add<ImagePickerView>(editor_.picker);
+    add<ScenarioInfoView>(editor_.scenarioInfo);
+    add<VenueEditorView>(editor_.venueEditor);
 }
 
 GuiApp::~GuiApp() = default;
