@@ -24,7 +24,7 @@ using venues::VenueFilter;
 
 namespace {
 
-// The marked filter's face.
+// The marked filter's face, whatever the desktop theme.
 QPalette yellowFace(const QPalette& base) {
     QPalette face = base;
     face.setColor(QPalette::Button, QColor(0xFF, 0xFF, 0x00));
@@ -43,8 +43,6 @@ VenueEditorView::VenueEditorView(venues::VenueEditor& model, QWidget* parent)
     auto* filterRow = new QHBoxLayout;
     for (std::size_t i = 0; i < filters_.size(); ++i) {
         auto* b = makeButton(toDisplay(venues::kFilterCaptions[i]), this);
-        // Checked is how screen readers tell the marked one.
-        b->setCheckable(true);
         b->setMinimumSize(110, 30);
         filters_[i] = b;
         filterRow->addWidget(b);
@@ -164,8 +162,9 @@ void VenueEditorView::render() {
     const QPalette yellow = yellowFace(palette());
     for (std::size_t i = 0; i < filters_.size(); ++i) {
         const bool marked = model_.marked() == static_cast<VenueFilter>(i);
-        filters_[i]->setChecked(marked);
         filters_[i]->setPalette(marked ? yellow : QPalette());
+        // Plain buttons, as a checked one would be read out as a check box.
+        filters_[i]->setAccessibleDescription(marked ? QStringLiteral("Marked") : QString());
         filters_[i]->setEnabled(model_.browsing());
     }
     showChoiceList(names, model_.names(), model_.selectedRow());
