@@ -18,11 +18,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace bm::test {
 
@@ -50,17 +49,20 @@ protected:
         const auto labels = a ? a->relations(QAccessible::Label) : decltype(a->relations()){};
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
     }
-    // The controls Tab visits in a window, starting at `first`.
-    static std::vector<QWidget*> tabChain(QWidget* first) {
-        std::vector<QWidget*> visited;
-        QWidget* w = first;
-        do {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(first->window()) &&
-                w->isEnabled() && w->window() == first->window()) {
-                visited.push_back(w);
+    // What Tab visits in a window, in order, as screen readers name it:
+    // buttons by their text, other controls by their caption label, or by
+    // their own name where there is none (item views ignore buddies).
+    static QString tabOrder(QWidget* window) {
+        QStringList names;
+        for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() &&
+                w->window() == window) {
+                auto* button = qobject_cast<QPushButton*>(w);
+                const QString label = labelledBy(w);
+                names << (button ? button->text() : label.isEmpty() ? accessibleName(w) : label);
             }
-        } while ((w = w->nextInFocusChain()) != first);
-        return visited;
+        }
+        return names.join('|');
     }
     // Saves a picture of a window when BM_SCREENSHOT_DIR names a folder.
     static void screenshot(QWidget* w, const QString& name) {
