@@ -61,11 +61,19 @@ VenueEditorView::VenueEditorView(venues::VenueEditor& model, QWidget* parent)
     totalShowing = new QLabel(this);
     totalShowing->setTextFormat(Qt::PlainText);
     order.push_back(names);
-    onChoiceListChosen(names, this, [this](int row) { model_.selectName(row); });
+    onChoiceListChosen(names, this, [this](int row) {
+        // Ctrl+click clears the highlight, but the venue stays shown: show its row again.
+        if (row < 0) {
+            render();
+        } else {
+            model_.selectName(row);
+        }
+    });
     connect(names, &QListWidget::itemActivated, this, [this] { model_.edit(); });
 
     FieldGrid grid(this);
     for (const auto& p : venues::kVenuePrompts) {
+        // Rows in record order: the country's line comes before the exclusive one.
         if (p.field == VenueField::exclusiveto) {
             country = new QComboBox(this);
             grid.addRow(venues::kCountryCaption, country);
