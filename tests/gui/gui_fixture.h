@@ -4,11 +4,13 @@
 #include "gui/calendar/date_calculator_view.h"
 #include "gui/context/editing_menu_view.h"
 #include "gui/context/image_picker_view.h"
+#include "gui/context/scenario_info_view.h"
 #include "gui/context/start_date_view.h"
 #include "gui/context/start_screen_view.h"
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/venues/venue_editor_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_game_folder.h"
 
@@ -16,6 +18,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -45,6 +48,21 @@ protected:
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const auto labels = a ? a->relations(QAccessible::Label) : decltype(a->relations()){};
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    // What Tab visits in a window, in order, as screen readers name it:
+    // buttons by their text, other controls by their caption label, or by
+    // their own name where there is none (item views ignore buddies).
+    static QString tabOrder(QWidget* window) {
+        QStringList names;
+        for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() &&
+                w->window() == window) {
+                auto* button = qobject_cast<QPushButton*>(w);
+                const QString label = labelledBy(w);
+                names << (button ? button->text() : label.isEmpty() ? accessibleName(w) : label);
+            }
+        }
+        return names.join('|');
     }
     // Saves a picture of a window when BM_SCREENSHOT_DIR names a folder.
     static void screenshot(QWidget* w, const QString& name) {

@@ -26,6 +26,8 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
                    ? std::string("the changes to the wrestlers file \"wrestlers.bm1\"")
                    : std::string();
     });
+    addUnsavedWork([this] { return venueEditor.unsavedWork(); });
+    addUnsavedWork([this] { return scenarioInfo.unsavedWork(); });
 }
 
 void Editor::closeRequested() {

@@ -32,6 +32,14 @@ const std::string& ScenarioInfoScreen::shown(ScenarioField f) const {
     return fields_[static_cast<std::size_t>(f)];
 }
 
+std::string ScenarioInfoScreen::unsavedWork() const {
+    if (!open_ || fields_ == filled_) {
+        return {};
+    }
+    return "the scenario information, not yet saved in " + context_.folder() +
+           std::string(scenariofile::kFileName);
+}
+
 void ScenarioInfoScreen::open() {
     const auto path = context_.pathOf(scenariofile::kFileName);
     platform::Lines lines;
@@ -63,6 +71,7 @@ void ScenarioInfoScreen::fill(const platform::Lines& lines) {
     for (const auto& p : kScenarioPrompts) {
         field(p.field) = p.line < lines.size() ? lines[p.line] : std::string(p.menuDefault);
     }
+    filled_ = fields_;
     rest_.clear();
     if (lines.size() > scenariofile::kLines) {
         rest_.assign(lines.begin() + scenariofile::kLines, lines.end());

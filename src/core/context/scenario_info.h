@@ -61,6 +61,9 @@ public:
     void ok();
 
     const std::string& shown(ScenarioField field) const;
+    // Changes that only "OK" writes, named for the question before the
+    // editor closes; "" when there are none.
+    std::string unsavedWork() const;
 
 private:
     std::string& field(ScenarioField f) { return fields_[static_cast<std::size_t>(f)]; }
@@ -72,6 +75,7 @@ private:
 
     bool open_ = false;
     std::array<std::string, scenariofile::kLines> fields_;
+    std::array<std::string, scenariofile::kLines> filled_; // as the screen was opened
     // Lines after the third, as read: the game does not read them, but they
     // are not the editor's to drop.
     platform::Lines rest_;

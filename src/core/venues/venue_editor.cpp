@@ -67,6 +67,23 @@ bool VenueEditor::isEnabled(VenueButton button) const {
     return editButton == editing_;
 }
 
+std::string VenueEditor::unsavedWork() const {
+    if (!editing_) {
+        return {};
+    }
+    if (const auto index = venues_.find(storedName_)) {
+        // Compared as shown: a country outside the list shows as "Other".
+        VenueRecord stored = venues_.record(*index);
+        stored[line::country] =
+            kCountries[static_cast<std::size_t>(countryIndex(stored[line::country]))];
+        if (stored == shownRecord()) {
+            return {};
+        }
+    }
+    return "the changes to the venue \"" + storedName_ + "\", not yet confirmed in " +
+           context_.folder() + std::string(kFileName);
+}
+
 void VenueEditor::open() {
     const auto path = context_.pathOf(kFileName);
     platform::Lines lines;

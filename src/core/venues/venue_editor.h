@@ -103,6 +103,9 @@ public:
     // list and the field values in edit mode.
     bool browsing() const { return !editing_; }
     bool hasSelection() const { return !storedName_.empty(); }
+    // Edits not yet confirmed, named for the question before the editor
+    // closes; "" when there are none.
+    std::string unsavedWork() const;
 
 private:
     std::string& field(VenueField f) { return fields_[static_cast<std::size_t>(f)]; }

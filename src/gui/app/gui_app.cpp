@@ -3,6 +3,7 @@
 #include "gui/calendar/date_calculator_view.h"
 #include "gui/context/editing_menu_view.h"
 #include "gui/context/image_picker_view.h"
+#include "gui/context/scenario_info_view.h"
 #include "gui/context/start_date_view.h"
 #include "gui/context/start_screen_view.h"
 #include "gui/promotion/promotion_chooser_view.h"
@@ -11,6 +12,7 @@
 #include "gui/promotion/step2_view.h"
 #include "gui/promotion/step3_view.h"
 #include "gui/promotion/step4_view.h"
+#include "gui/venues/venue_editor_view.h"
 
 #include <QEvent>
 
@@ -55,6 +57,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<Step3View>(editor_.step3);
     add<Step4View>(editor_.step4);
     add<ImagePickerView>(editor_.picker);
+    add<ScenarioInfoView>(editor_.scenarioInfo);
+    add<VenueEditorView>(editor_.venueEditor);
 }
 
 GuiApp::~GuiApp() = default;

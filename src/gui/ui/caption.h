@@ -5,11 +5,12 @@
 
 namespace bm::gui {
 
-// Ties a caption label to the control it names: the label's mnemonic moves
-// the focus there, and screen readers announce the control by the caption
-// (item views ignore buddies, so the name is also set on the control).
+// Ties a caption label to the control it names: screen readers announce the
+// control by the caption (item views ignore buddies, so the name is also set
+// on the control). Captions are shown as written: the "&" of "City & State"
+// is no mnemonic.
 inline void setCaption(QLabel* label, QWidget* control, const QString& text) {
-    label->setText(text);
+    label->setText(QString(text).replace(QLatin1Char('&'), QLatin1String("&&")));
     label->setBuddy(control);
     control->setAccessibleName(text);
 }

@@ -3,6 +3,8 @@
 #include "core/promotion/record/promotion_layout.h"
 #include "support/editor_fixture.h"
 
+#include <functional>
+
 namespace bm::app {
 namespace {
 
@@ -77,6 +79,58 @@ TEST_F(EditorCloseTest, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
             dialogs.no(); // leave without saving
         }
         editor.startDate.backToMenu();
+    }
+}
+
+TEST_F(EditorCloseTest, VenueAndScenarioEditsAwaitingTheirButtonAreNamed) {
+    const std::string venue = "- the changes to the venue \"Quay Hall\", not yet confirmed in "
+                              "\\Scenarios\\Tide\\venues.txt";
+    const std::string info = "- the scenario information, not yet saved in "
+                             "\\Scenarios\\Tide\\scenario.txt";
+    auto& venues = editor.venueEditor;
+    const auto capacity = [&](const char* answer) {
+        venues.edit();
+        dialogs.reply(answer), venues.editField(venues::VenueField::capacity);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::string lost; // "" when closing asks nothing
+    } cases[] = {
+        // The stored "Mexico" shows as "Other": seeing it is no change.
+        {"edit mode alone", [&] { venues.edit(); }, ""},
+        {"the same capacity typed again", [&] { capacity("900 seats"); }, ""},
+        {"confirmed", [&] { capacity("950"), venues.confirmChanges(); }, ""},
+        {"both",
+         [&] {
+             capacity("950");
+             dialogs.reply("Low"), editor.scenarioInfo.edit(context::ScenarioField::scenariodesc);
+         },
+         venue + "\r\n" + info},
+    };
+    for (const auto& c : cases) {
+        game.writeLines("Scenarios/Tide/venues.txt",
+                        {"Quay Hall", "Quay, Coast", "Quay", "900", "Mexico", "None"});
+        game.writeLines("Scenarios/Tide/scenario.txt", {"Tide", "Waves", "Ann"});
+        editor.context.enter(context::ContextKind::Scenario, "\\Scenarios\\Tide\\");
+        editor.scenarioInfo.open();
+        venues.open();
+        c.act();
+        navigator.quitRequested = false;
+        dialogs.clear();
+        if (!c.lost.empty()) {
+            dialogs.no();
+        }
+        editor.closeRequested();
+        EXPECT_EQ(dialogs.texts().empty() ? "" : dialogs.texts().front(),
+                  c.lost.empty() ? ""
+                                 : "Closing the editor now will lose work that has not been "
+                                   "saved:\r\n\r\n" +
+                                       c.lost + "\r\n\r\nClose the editor anyway?")
+            << c.name;
+        EXPECT_EQ(navigator.quitRequested, c.lost.empty()) << c.name;
+        venues.cancelChanges();
+        editor.scenarioInfo.ok();
     }
 }
 
