@@ -12,6 +12,8 @@
 #include "core/promotion/promotion_menu.h"
 #include "core/promotion/step.h"
 #include "core/promotion/step1.h"
+#include "core/promotion/step5.h"
+#include "core/promotion/step6.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 #include "core/venues/venue_editor.h"
@@ -66,6 +68,8 @@ public:
     promotion::PromotionMenu promotionMenu;
     promotion::StepServices stepServices{dialogs, navigator, chooser, picker};
     promotion::Step1 step1{stepServices};
+    promotion::Step5 step5{stepServices};
+    promotion::Step6 step6{stepServices};
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;
