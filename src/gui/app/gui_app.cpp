@@ -8,6 +8,8 @@
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/promotion/step5_view.h"
+#include "gui/promotion/step6_view.h"
 
 #include <QEvent>
 
@@ -48,6 +50,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<PromotionMenuView>(editor_.promotionMenu);
     add<PromotionChooserView>(editor_.chooser);
     add<Step1View>(editor_.step1);
+    add<Step5View>(editor_.step5);
+    add<Step6View>(editor_.step6);
     add<ImagePickerView>(editor_.picker);
 }
 

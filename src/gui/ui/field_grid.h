@@ -13,6 +13,11 @@
 #include <vector>
 
 class QGridLayout;
+class QScrollBar;
+
+namespace bm::ui {
+class Bar;
+}
 
 namespace bm::gui {
 
@@ -31,6 +36,16 @@ public:
         QLabel* caption;
     };
     ValueRow addValueField(std::string_view caption, QWidget* beside = nullptr);
+    // A scroll bar named by its caption, with the label showing its value
+    // beside it (not a stop of the Tab key: the bar tells its value too).
+    struct BarRow {
+        QScrollBar* bar;
+        QLabel* value;
+        QLabel* caption;
+        // The bar's position and the label's text, without announcing a change.
+        void show(const ui::Bar& position, const QString& text) const;
+    };
+    BarRow addBarRow(std::string_view caption, const ui::Bar& bar);
     // Every control and beside-button, in row order.
     const std::vector<QWidget*>& focusOrder() const { return focusOrder_; }
 
@@ -48,9 +63,9 @@ template <typename Field, std::size_t N> class PromptRows {
 public:
     template <typename Block>
     void add(FieldGrid& grid, const promotion::PromptTable<Field, N, Block>& table, Field field,
-             QObject* context, std::function<void(Field)> edit) {
+             QObject* context, std::function<void(Field)> edit, QWidget* beside = nullptr) {
         const auto i = static_cast<std::size_t>(field);
-        const auto row = grid.addValueField(table[field].caption);
+        const auto row = grid.addValueField(table[field].caption, beside);
         fields_[i] = row.field;
         captions_[i] = row.caption;
         QObject::connect(fields_[i], &ValueField::clicked, context,
