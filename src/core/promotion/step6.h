@@ -95,6 +95,19 @@ inline constexpr std::array<TitleListRow, 5> kTitleLists{{
     {TitleList::titlebrand, "Brand", kTitleBrands, &line::TitleLines::titlebrand},
 }};
 
+namespace detail {
+// Rows are found by their enum value.
+constexpr bool inEnumOrder(const auto& rows, auto member) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (static_cast<std::size_t>(rows[i].*member) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace detail
+static_assert(detail::inEnumOrder(kTitleLists, &TitleListRow::list));
+
 // The two scroll bars, 0 to 100, storing the value in decimal.
 enum class TitleBar { titlevalue, mindraw };
 struct TitleBarRow {
@@ -107,6 +120,7 @@ inline constexpr std::array<TitleBarRow, 2> kTitleBars{{
     {TitleBar::titlevalue, "Value Of Title", "%", &line::TitleLines::titlevalue},
     {TitleBar::mindraw, "Minimum Draw Of Holder", "", &line::TitleLines::mindraw},
 }};
+static_assert(detail::inEnumOrder(kTitleBars, &TitleBarRow::bar));
 inline constexpr int kMaxTitleBar = 100;
 
 // Step 6 of the promotion editor: the eight title belts, one selected at a
@@ -122,7 +136,7 @@ public:
     // What the user can do. Titles are counted from 0, as in the selection.
     void selectTitle(int item);
     void edit(TitleField field);
-    void choose(TitleList list, int index);
+    void choose(TitleList list, int entry);
     void moveBar(TitleBar bar, int position);
     // Opens the date calculator beside this step, which stays usable.
     void openCalculator();
@@ -154,13 +168,14 @@ private:
     // first value, which are stored.
     void showEmpty();
     void setBar(TitleBar bar, int position);
-    void setList(TitleList list, int index);
+    void setList(TitleList list, int entry);
 
     ui::Selection titles_{kTitleCaptions};
     FieldTexts<TitleField, kTitlePrompts.size()> fields_;
     std::array<ui::Choice, kTitleLists.size()> lists_{
-        ui::Choice{kTitleTypes}, ui::Choice{kTitleGenders}, ui::Choice{kTitleWeights},
-        ui::Choice{kTitleHardcore}, ui::Choice{kTitleBrands}};
+        ui::Choice{kTitleLists[0].entries}, ui::Choice{kTitleLists[1].entries},
+        ui::Choice{kTitleLists[2].entries}, ui::Choice{kTitleLists[3].entries},
+        ui::Choice{kTitleLists[4].entries}};
     std::array<ui::Bar, kTitleBars.size()> bars_{ui::Bar{0, kMaxTitleBar},
                                                  ui::Bar{0, kMaxTitleBar}};
     std::array<std::string, kTitleBars.size()> barTexts_;

@@ -59,6 +59,8 @@ Step6View::Step6View(promotion::Step6& model, QWidget* parent)
     prompts_.add(fields(), table, TitleField::reign, this, edit, calculatorLink);
     prompts_.add(fields(), table, TitleField::defenses, this, edit);
     prompts_.add(fields(), table, TitleField::historydate, this, edit);
+    // Read out after the reign it helps with, as it is seen.
+    calculatorLink->stackUnder(field(TitleField::defenses));
     finish({titles->item(0), titles->item(1), titles->item(2), titles->item(3), titles->item(4),
             titles->item(5), titles->item(6), titles->item(7)});
 
