@@ -17,6 +17,8 @@
 #include "core/promotion/step4.h"
 #include "core/roster/roster_screen.h"
 #include "core/roster/stat_editor.h"
+#include "core/promotion/step5.h"
+#include "core/promotion/step6.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 #include "core/venues/venue_editor.h"
@@ -74,6 +76,8 @@ public:
     promotion::Step2 step2{stepServices};
     promotion::Step3 step3{stepServices};
     promotion::Step4 step4{stepServices};
+    promotion::Step5 step5{stepServices};
+    promotion::Step6 step6{stepServices};
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;

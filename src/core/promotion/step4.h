@@ -16,8 +16,6 @@ namespace bm::promotion {
 inline constexpr std::array<std::string_view, line::kMonthCount> kMonthCaptions{
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 inline constexpr std::array<std::string_view, 2> kPpvDeals{"Yes", "No"};
-// The name a month without a big show is shown with, and the answer that removes one.
-inline constexpr std::string_view kNoBigShow = "None";
 
 inline constexpr std::string_view kPpvdealCaption = "Monthly PPV Deal?";
 inline constexpr std::string_view kBigshowbrandCaption = "Big Show Brand";

@@ -13,6 +13,8 @@
 #include "gui/promotion/step3_view.h"
 #include "gui/promotion/step4_view.h"
 #include "gui/venues/venue_editor_view.h"
+#include "gui/promotion/step5_view.h"
+#include "gui/promotion/step6_view.h"
 
 #include <QEvent>
 
@@ -56,6 +58,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<Step2View>(editor_.step2);
     add<Step3View>(editor_.step3);
     add<Step4View>(editor_.step4);
+    add<Step5View>(editor_.step5);
+    add<Step6View>(editor_.step6);
     add<ImagePickerView>(editor_.picker);
     add<ScenarioInfoView>(editor_.scenarioInfo);
     add<VenueEditorView>(editor_.venueEditor);

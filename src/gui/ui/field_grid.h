@@ -13,6 +13,11 @@
 #include <vector>
 
 class QGridLayout;
+class QScrollBar;
+
+namespace bm::ui {
+class Bar;
+}
 
 namespace bm::gui {
 
@@ -31,6 +36,16 @@ public:
         QLabel* caption;
     };
     ValueRow addValueField(std::string_view caption, QWidget* beside = nullptr);
+    // A scroll bar named by its caption, with the label showing its value
+    // beside it (not a stop of the Tab key: the bar tells its value too).
+    struct BarRow {
+        QScrollBar* bar;
+        QLabel* value;
+        QLabel* caption;
+        // The bar's position and the label's text, without announcing a change.
+        void show(const ui::Bar& position, const QString& text) const;
+    };
+    BarRow addBarRow(std::string_view caption, const ui::Bar& bar);
     // Every control and beside-button, in row order.
     const std::vector<QWidget*>& focusOrder() const { return focusOrder_; }
 

@@ -137,3 +137,9 @@ static_assert(powerfig1name == titleLines(8).savedchamp + 1);
 static_assert(days == kLineCount - 1);
 
 } // namespace bm::promotion::line
+
+namespace bm::promotion {
+// Stored in `nameofbigshow` (and shown for a month's big show) when none is
+// booked; also the answer that removes one.
+inline constexpr std::string_view kNoBigShow = "None";
+} // namespace bm::promotion
