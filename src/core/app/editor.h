@@ -12,6 +12,7 @@
 #include "core/promotion/promotion_menu.h"
 #include "core/promotion/step.h"
 #include "core/promotion/step1.h"
+#include "core/promotion/step7.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 #include "core/venues/venue_editor.h"
@@ -66,6 +67,7 @@ public:
     promotion::PromotionMenu promotionMenu;
     promotion::StepServices stepServices{dialogs, navigator, chooser, picker};
     promotion::Step1 step1{stepServices};
+    promotion::Step7 step7{stepServices};
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;

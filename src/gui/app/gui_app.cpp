@@ -8,6 +8,7 @@
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/promotion/step7_view.h"
 
 #include <QEvent>
 
@@ -48,6 +49,7 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<PromotionMenuView>(editor_.promotionMenu);
     add<PromotionChooserView>(editor_.chooser);
     add<Step1View>(editor_.step1);
+    add<Step7View>(editor_.step7);
     add<ImagePickerView>(editor_.picker);
 }
 
