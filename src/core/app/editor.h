@@ -13,6 +13,7 @@
 #include "core/promotion/step.h"
 #include "core/promotion/step1.h"
 #include "core/promotion/step7.h"
+#include "core/promotion/step8.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 #include "core/venues/venue_editor.h"
@@ -68,6 +69,7 @@ public:
     promotion::StepServices stepServices{dialogs, navigator, chooser, picker};
     promotion::Step1 step1{stepServices};
     promotion::Step7 step7{stepServices};
+    promotion::Step8 step8{stepServices, context};
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;

@@ -9,6 +9,7 @@
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
 #include "gui/promotion/step7_view.h"
+#include "gui/promotion/step8_view.h"
 
 #include <QEvent>
 
@@ -50,6 +51,7 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<PromotionChooserView>(editor_.chooser);
     add<Step1View>(editor_.step1);
     add<Step7View>(editor_.step7);
+    add<Step8View>(editor_.step8);
     add<ImagePickerView>(editor_.picker);
 }
 
