@@ -19,6 +19,8 @@
 #include "core/roster/stat_editor.h"
 #include "core/promotion/step5.h"
 #include "core/promotion/step6.h"
+#include "core/promotion/step7.h"
+#include "core/promotion/step8.h"
 #include "core/ui/dialogs.h"
 #include "core/ui/navigator.h"
 #include "core/venues/venue_editor.h"
@@ -78,6 +80,8 @@ public:
     promotion::Step4 step4{stepServices};
     promotion::Step5 step5{stepServices};
     promotion::Step6 step6{stepServices};
+    promotion::Step7 step7{stepServices};
+    promotion::Step8 step8{stepServices, context};
 
     context::ScenarioInfoScreen scenarioInfo;
     context::ScenarioCreator scenarioCreator;

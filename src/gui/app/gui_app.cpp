@@ -15,6 +15,8 @@
 #include "gui/venues/venue_editor_view.h"
 #include "gui/promotion/step5_view.h"
 #include "gui/promotion/step6_view.h"
+#include "gui/promotion/step7_view.h"
+#include "gui/promotion/step8_view.h"
 
 #include <QEvent>
 
@@ -60,6 +62,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<Step4View>(editor_.step4);
     add<Step5View>(editor_.step5);
     add<Step6View>(editor_.step6);
+    add<Step7View>(editor_.step7);
+    add<Step8View>(editor_.step8);
     add<ImagePickerView>(editor_.picker);
     add<ScenarioInfoView>(editor_.scenarioInfo);
     add<VenueEditorView>(editor_.venueEditor);

@@ -1,10 +1,13 @@
 #include "core/promotion/save_rules.h"
 
+#include "support/fault.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_game_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <utility>
 
 namespace bm::promotion {
@@ -256,6 +259,8 @@ TEST_F(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
 
 TEST_F(SavePromotion, FailingRulesOrAFailedWriteLeaveTheRecordAndNeverSaySaved) {
     game.makeFolder("Data/folder.fed");
+    game.write("Data/locked.fed", "old\r\n");
+    std::filesystem::permissions(game.path("Data/locked.fed"), std::filesystem::perms(0444));
     context::EditingContext gone;
     gone.enter(context::ContextKind::Scenario, "\\Scenarios\\Gone\\");
     const struct {
@@ -263,19 +268,30 @@ TEST_F(SavePromotion, FailingRulesOrAFailedWriteLeaveTheRecordAndNeverSaySaved) 
         const char* name;
         Edits edits;
         std::vector<std::string> ruleBoxes; // none: the write failed
+        int error = 0;                      // every write fails with it
     } cases[] = {
         {context, "bmf.fed", {{bigshowatt, "5"}, {untvatt, "x"}}, {kText[7], kText[16]}},
         {context, "folder.fed", {}, {}},
         {gone, "bmf.fed", {}, {}},
+        {context, "locked.fed", {}, {}},
+        {context, "bmf.fed", {}, {}, ENOSPC},
     };
     for (const auto& c : cases) {
         dialogs.clear();
         PromotionRecord record = templateWith(c.edits);
         record.set(brand1powerfig2name, "Ada"); // the save would move it up
         const auto before = record.lines();
-        EXPECT_FALSE(savePromotion(record, c.name, c.where, dialogs));
+        {
+            platform::FaultPlan plan;
+            if (c.error) {
+                plan.failFrom(platform::Op::Write, 1, c.error);
+            }
+            EXPECT_FALSE(savePromotion(record, c.name, c.where, dialogs));
+        }
         EXPECT_EQ(record.lines(), before);
         EXPECT_FALSE(game.exists("Data/bmf.fed"));
+        EXPECT_EQ(game.read("Data/locked.fed"), "old\r\n");
+        EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty()) << "nothing partial";
         const bool writeFailed = c.ruleBoxes.empty();
         if (writeFailed) {
             ASSERT_EQ(dialogs.shown().size(), 1u);

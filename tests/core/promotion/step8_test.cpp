@@ -1,0 +1,229 @@
+#include "core/promotion/step8.h"
+
+#include "core/promotion/step7.h"
+#include "support/editor_fixture.h"
+#include "support/fault.h"
+
+#include <array>
+#include <tuple>
+
+namespace bm::promotion {
+namespace {
+
+using Kind = test::ScriptedDialogs::Kind;
+using F = Step8Field;
+using ui::Screen;
+
+class Step8Test : public test::EditorTest {
+protected:
+    Step8& step = editor.step8;
+    PromotionRecord& record = editor.chooser.record();
+
+    void SetUp() override {
+        dialogs.reply("new.fed");
+        editor.promotionMenu.createPromotion();
+        navigator.go(Screen::Step8);
+        dialogs.clear();
+    }
+    // Both segments on: name, host, show.
+    void bothSegmentsOn() {
+        for (const int first : {line::brand1talkshowname, line::brand2talkshowname}) {
+            record.set(first, "Chat");
+            record.set(first + 1, "Dee");
+            record.set(first + 2, "Weekly");
+        }
+        step.fillFromRecord();
+    }
+    std::array<std::string, 6> shownFields() const {
+        std::array<std::string, 6> all;
+        for (const auto& p : kStep8Prompts) {
+            all[static_cast<std::size_t>(p.field)] = step.shown(p.field);
+        }
+        return all;
+    }
+};
+
+TEST_F(Step8Test, EachTalkShowFieldPromptsWithItsTextsAndStoresTheReplyAsTyped) {
+    const struct {
+        F field;
+        int line;
+        const char* title;
+        const char* message;
+    } cases[] = {
+        {F::brand1talkshowname, 227, "Brand 1 Talk Show Segment Name",
+         "Please enter the name of the talk show segment for this promotion, if there is one. If "
+         "there is a roster split for this promotion, enter the talk show details here if it is "
+         "on brand 1. If there is no talk show segment for this promotion/brand, enter 'NA'."},
+        {F::brand1talkshowhost, 228, "Brand 1 Talk Show Segment Host",
+         "Please enter the name of the host of this talk show segment. If there isn't a talk show "
+         "segment for this promotion/brand, enter 'NA'."},
+        {F::talkshow1showname, 229, "Which Show?",
+         "Please enter the name of the show that this talk show segment is on (eg. 'Raw'), if "
+         "there is one. If there is no talk show segment for this promotion/brand, enter 'NA'."},
+        {F::brand2talkshowname, 230, "Brand 2 Talk Show Segment Name",
+         "Please enter the name of the talk show segment for this promotion's 2nd brand, if there "
+         "is one. This will only be used if there is a roster split in this promotion. If there "
+         "is no talk show segment for brand 2, enter 'NA'."},
+        {F::brand2talkshowhost, 231, "Brand 2 Talk Show Segment Host",
+         "Please enter the name of the host of this talk show segment. If there isn't a talk show "
+         "segment for this promotion's 2nd brand, enter 'NA'."},
+        {F::talkshow2showname, 232, "Which Show?",
+         "Please enter the name of the show that this talk show segment is on (eg. 'Raw'), if "
+         "there is one. If there is no talk show segment for this promotion's 2nd brand, enter "
+         "'NA'."},
+    };
+    // A new promotion has both segments off.
+    EXPECT_EQ(shownFields(), (std::array<std::string, 6>{"NA", "NA", "NA", "NA", "NA", "NA"}));
+    for (const auto& c : cases) {
+        platform::Lines expected = record.lines();
+        dialogs.clear();
+        dialogs.reply("");
+        step.edit(c.field);
+        ASSERT_EQ(dialogs.shown().size(), 1u) << c.title;
+        const auto& s = dialogs.shown()[0];
+        EXPECT_EQ(std::tuple(s.kind, s.title, s.text, s.initial),
+                  std::tuple(Kind::Prompt, c.title, c.message, step.shown(c.field)));
+        EXPECT_EQ(record.lines(), expected);
+
+        // Only "NA" and "None" switch a segment off; a host or show typed
+        // while it is off does not switch it on.
+        dialogs.reply("na \xa0");
+        step.edit(c.field);
+        expected[static_cast<std::size_t>(c.line)] = "na \xa0";
+        EXPECT_EQ(record.lines(), expected) << c.title;
+        EXPECT_EQ(step.shown(c.field), "na \xa0") << c.title;
+    }
+}
+
+TEST_F(Step8Test, NaOrNoneSwitchesOffOnlyItsOwnSegment) {
+    using Three = std::array<std::string, 3>; // name, host, show
+    const struct {
+        F field;
+        const char* reply;
+        Three lines;
+        Three shown;
+    } cases[] = {
+        {F::brand1talkshowname, "NA", {"NA", "", ""}, {"NA", "NA", "NA"}},
+        {F::brand1talkshowname, "None", {"NA", "", ""}, {"NA", "NA", "NA"}},
+        {F::talkshow1showname, "None", {"NA", "", ""}, {"NA", "NA", "None"}},
+        {F::brand2talkshowhost, "None", {"NA", "", ""}, {"NA", "None", "NA"}},
+        {F::talkshow2showname, "NA", {"NA", "", ""}, {"NA", "NA", "NA"}},
+        {F::brand2talkshowname, "NONE", {"NONE", "Dee", "Weekly"}, {"NONE", "Dee", "Weekly"}},
+    };
+    for (const auto& c : cases) {
+        bothSegmentsOn();
+        platform::Lines lines = record.lines();
+        dialogs.reply(c.reply);
+        step.edit(c.field);
+        const int first = c.field < F::brand2talkshowname ? 0 : 3;
+        std::copy(c.lines.begin(), c.lines.end(), lines.begin() + line::brand1talkshowname + first);
+        EXPECT_EQ(record.lines(), lines) << c.reply;
+        std::array<std::string, 6> shown{"Chat", "Dee", "Weekly", "Chat", "Dee", "Weekly"};
+        std::copy(c.shown.begin(), c.shown.end(), shown.begin() + first);
+        EXPECT_EQ(shownFields(), shown) << c.reply;
+    }
+}
+
+TEST_F(Step8Test, ShowsTheRecordAsStoredAndStoresEveryMoveAndChoice) {
+    const struct {
+        const char* popularity;
+        int position;
+        const char* label;
+        const char* country;
+        int countryIndex;
+    } shown[] = {
+        {"50", 50, "50%", "USA", 0},       {"250", 100, "250%", "UK", 1},
+        {"abc", 0, "abc%", "Mars", -1},    {"-7", 0, "-7%", "", -1},
+        {"33.5", 34, "33.5%", "Other", 3}, {"99999999999", 100, "99999999999%", "japan", -1},
+    };
+    for (const auto& c : shown) {
+        record.set(line::popularity, c.popularity);
+        record.set(line::country, c.country);
+        const platform::Lines before = record.lines();
+        step.fillFromRecord();
+        EXPECT_EQ(std::tuple(step.popularityBar().position(), step.popularity(),
+                             step.country().index(), step.country().text()),
+                  std::tuple(c.position, c.label, c.countryIndex, c.country));
+        EXPECT_EQ(record.lines(), before) << "showing writes nothing back";
+    }
+    // A segment's name shows as stored, an empty host or show as "NA".
+    record.set(line::brand2talkshowname, "");
+    step.fillFromRecord();
+    EXPECT_EQ(shownFields(), (std::array<std::string, 6>{"NA", "NA", "NA", "", "NA", "NA"}));
+
+    const struct {
+        int moved;
+        const char* stored; // nullptr: refused
+    } moves[] = {{0, "0"}, {100, "100"}, {37, "37"}, {101, nullptr}, {-1, nullptr}};
+    for (const auto& m : moves) {
+        const std::string before = record.get(line::popularity);
+        step.movePopularity(m.moved);
+        EXPECT_EQ(record.get(line::popularity), m.stored ? m.stored : before) << m.moved;
+        EXPECT_EQ(step.popularity(), record.get(line::popularity) + "%") << m.moved;
+    }
+    for (const auto& [index, stored] : {std::pair{2, "Japan"}, std::pair{4, "Japan"},
+                                        std::pair{-1, "Japan"}, std::pair{3, "Other"}}) {
+        step.chooseCountry(index);
+        EXPECT_EQ(record.get(line::country), stored) << index;
+    }
+}
+
+// SAVE leaves for the promotion menu only when the file is written; the
+// saved promotion then loads as it was saved, with nothing left to ask about.
+TEST_F(Step8Test, SaveLeavesAndCountsAsSavedOnlyOnceTheFileIsWritten) {
+    for (const bool diskFull : {true, false}) {
+        dialogs.reply("Ada Quill");
+        editor.step7.edit(Step7Field::brand1powerfig2name); // the save moves her up
+        const platform::Lines before = record.lines();
+        dialogs.clear();
+        {
+            platform::FaultPlan plan;
+            if (diskFull) {
+                plan.failFrom(platform::Op::Write, 1, ENOSPC);
+            }
+            step.next();
+        }
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        const std::string& told = dialogs.shown()[0].text;
+        EXPECT_NE(told.find("new.fed"), std::string::npos) << told;
+        EXPECT_EQ(told == "new.fed saved OK.", !diskFull) << told;
+        EXPECT_EQ(game.exists("Data/new.fed"), !diskFull);
+        EXPECT_EQ(navigator.current(), diskFull ? Screen::Step8 : Screen::PromotionMenu);
+        EXPECT_EQ(editor.chooser.unsavedWork().empty(), !diskFull);
+        if (diskFull) {
+            EXPECT_EQ(record.lines(), before);
+        }
+    }
+    platform::Lines written = makeTemplateRecord().lines();
+    written[line::months[0].bigshowlogo] = "NA";
+    written[line::powerfig1name] = "Ada Quill";
+    EXPECT_EQ(game.read("Data/new.fed"), platform::joinLines(written));
+
+    editor.chooser.setMode(ChooserMode::Edit);
+    editor.chooser.select(0);
+    editor.chooser.act();
+    EXPECT_EQ(editor.step7.shown(Step7Field::powerfig1name), "Ada Quill");
+    EXPECT_EQ(editor.step7.shown(Step7Field::brand1powerfig2name), "None");
+    EXPECT_EQ(editor.chooser.unsavedWork(), "");
+}
+
+// Closing the window with unsaved edits of the last steps asks first; once
+// saved, it closes at once.
+TEST_F(Step8Test, ClosingAsksAboutUnsavedEditsUntilTheyAreSaved) {
+    step.movePopularity(80);
+    dialogs.no();
+    editor.closeRequested();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, Kind::Question);
+    EXPECT_NE(dialogs.shown()[0].text.find("\"new.fed\""), std::string::npos);
+    EXPECT_FALSE(navigator.quitRequested);
+
+    step.next();
+    dialogs.clear();
+    editor.closeRequested();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(navigator.quitRequested);
+}
+
+} // namespace
+} // namespace bm::promotion
