@@ -8,6 +8,8 @@
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
+#include "gui/roster/roster_screen_view.h"
+#include "gui/roster/stat_editor_view.h"
 
 #include <QEvent>
 
@@ -49,6 +51,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<PromotionChooserView>(editor_.chooser);
     add<Step1View>(editor_.step1);
     add<ImagePickerView>(editor_.picker);
+    add<RosterScreenView>(editor_.rosterScreen);
+    add<StatEditorView>(editor_.statEditor);
 }
 
 GuiApp::~GuiApp() = default;
