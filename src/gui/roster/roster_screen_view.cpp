@@ -33,10 +33,11 @@ RosterScreenView::RosterScreenView(roster::RosterScreen& model, QWidget* parent)
     grid->setColumnWidth(roster::kNameColumn, twipsToPixels(roster::kNameColumnTwips, this));
     grid->setColumnWidth(roster::kPromotionColumn,
                          twipsToPixels(roster::kPromotionColumnTwips, this));
-    grid->setMinimumSize(
-        twipsToPixels(roster::kNameColumnTwips + roster::kPromotionColumnTwips, this) +
-            grid->verticalScrollBar()->sizeHint().width() + 4,
-        460);
+    // As wide as its two columns: the widths are the game's own.
+    grid->setFixedWidth(grid->columnWidth(roster::kNameColumn) +
+                        grid->columnWidth(roster::kPromotionColumn) +
+                        grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth());
+    grid->setMinimumHeight(460);
     // The list is named by the heading, which says what a click does.
     setCaption(heading, grid, toDisplay(roster::kRosterHeading));
 
@@ -135,7 +136,6 @@ void RosterScreenView::setBulkToolsPanel(QWidget* panel) {
 }
 
 void RosterScreenView::render() {
-    heading->setText(toDisplay(roster::kRosterHeading));
     totalnum->setText(toDisplay(model_.totalnum()));
     // The total is read out under its caption.
     totalnum->setAccessibleName(totalCaption->text());
@@ -152,25 +152,17 @@ void RosterScreenView::render() {
 
 void RosterScreenView::showRows(int top) {
     gridModel->refresh();
-    scrollToTop(top);
-}
-
-void RosterScreenView::scrollToTop(int top) {
     const QModelIndex row = gridModel->index(top, roster::kNameColumn);
     if (!row.isValid()) {
         grid->scrollToTop();
         return;
     }
-    // The scroll range follows the new row count only once laid out.
-    grid->doItemsLayout();
     grid->setCurrentIndex(row);
     grid->scrollTo(row, QAbstractItemView::PositionAtTop);
 }
 
 void RosterScreenView::showEvent(QShowEvent* event) {
     ScreenView::showEvent(event);
-    // Laid out only now, when returning from the stat editor.
-    scrollToTop(model_.topRow());
     grid->setFocus();
 }
 

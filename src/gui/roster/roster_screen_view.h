@@ -44,7 +44,6 @@ protected:
 private:
     void render();
     void showRows(int top);
-    void scrollToTop(int top);
 
     roster::RosterScreen& model_;
     ui::Subscription rowsChanged_;
