@@ -17,6 +17,8 @@
 #include "gui/promotion/step6_view.h"
 #include "gui/promotion/step7_view.h"
 #include "gui/promotion/step8_view.h"
+#include "gui/roster/roster_screen_view.h"
+#include "gui/roster/stat_editor_view.h"
 
 #include <QEvent>
 
@@ -67,6 +69,8 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<ImagePickerView>(editor_.picker);
     add<ScenarioInfoView>(editor_.scenarioInfo);
     add<VenueEditorView>(editor_.venueEditor);
+    add<RosterScreenView>(editor_.rosterScreen);
+    add<StatEditorView>(editor_.statEditor);
 }
 
 GuiApp::~GuiApp() = default;
