@@ -12,6 +12,7 @@
 #include "core/promotion/promotion_menu.h"
 #include "core/promotion/step.h"
 #include "core/promotion/step1.h"
+#include "core/roster/bulk_tools.h"
 #include "core/roster/roster_screen.h"
 #include "core/roster/stat_editor.h"
 #include "core/ui/dialogs.h"
@@ -76,6 +77,7 @@ public:
     // The roster screen owns the roster that the stat editor changes.
     roster::RosterScreen rosterScreen;
     roster::StatEditor statEditor;
+    roster::BulkTools bulkTools;
 
 private:
     std::vector<UnsavedWork> unsavedWork_;
