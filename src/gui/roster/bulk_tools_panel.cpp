@@ -28,13 +28,14 @@ BulkToolsPanel::BulkToolsPanel(roster::BulkTools& model, QWidget* parent)
         const int row = static_cast<int>(info.row);
         for (int b = 0; b < info.boxes; ++b) {
             const auto index = static_cast<std::size_t>(info.first) + static_cast<std::size_t>(b);
+            // The caption first, so that it is read out before its box.
+            auto* label = new QLabel(this);
             auto* edit = new QLineEdit(this);
             edit->setMaxLength(std::numeric_limits<int>::max());
             // Room for a promotion's initials, or for a file name.
             const bool fileName = index == static_cast<std::size_t>(roster::Box::ExportFile);
             edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(
                 QString(fileName ? 22 : 12, QLatin1Char('x'))));
-            auto* label = new QLabel(this);
             setCaption(label, edit, toDisplay(roster::kBoxCaptions[index]));
             rows->addWidget(label, row, 2 * b);
             rows->addWidget(edit, row, 2 * b + 1);
