@@ -10,7 +10,8 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
       scenarioInfo(dialogs_, navigator_, context),
       scenarioCreator(dialogs_, navigator_, context, scenarioInfo),
       venueEditor(dialogs_, navigator_, context), rosterScreen(dialogs_, navigator_, context),
-      statEditor(dialogs_, navigator_, context, rosterScreen) {
+      statEditor(dialogs_, navigator_, context, rosterScreen),
+      bulkTools(dialogs_, context, rosterScreen) {
     menu.setAction(context::MenuButton::StartDate, [this] { startDate.open(); });
     menu.setAction(context::MenuButton::Promotions,
                    [this] { navigator.go(ui::Screen::PromotionMenu); });

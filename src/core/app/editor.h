@@ -15,6 +15,7 @@
 #include "core/promotion/step2.h"
 #include "core/promotion/step3.h"
 #include "core/promotion/step4.h"
+#include "core/roster/bulk_tools.h"
 #include "core/roster/roster_screen.h"
 #include "core/roster/stat_editor.h"
 #include "core/promotion/step5.h"
@@ -90,6 +91,7 @@ public:
     // The roster screen owns the roster that the stat editor changes.
     roster::RosterScreen rosterScreen;
     roster::StatEditor statEditor;
+    roster::BulkTools bulkTools;
 
 private:
     std::vector<UnsavedWork> unsavedWork_;

@@ -222,6 +222,16 @@ void RosterScreen::returnFromEditor() {
     navigator_.go(ui::Screen::Roster);
 }
 
+void RosterScreen::rosterChanged(bool relist) {
+    madechanges_ = true;
+    totalnum_ = std::to_string(roster_.size());
+    if (relist) {
+        showAll();
+    } else {
+        changed();
+    }
+}
+
 void RosterScreen::list(ShowWhich which) {
     rows_.clear();
     rows_.reserve(roster_.size());

@@ -78,6 +78,9 @@ public:
 
     // The stat editor's way back: the list as the roster now is.
     void returnFromEditor();
+    // The bulk tools changed the roster in place, so the file is behind it.
+    // `relist` lists every wrestler again, as "Show All" does.
+    void rosterChanged(bool relist);
 
     Roster& roster() { return roster_; }
     const Roster& roster() const { return roster_; }
