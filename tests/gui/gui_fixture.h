@@ -10,9 +10,9 @@
 #include "gui/promotion/promotion_chooser_view.h"
 #include "gui/promotion/promotion_menu_view.h"
 #include "gui/promotion/step1_view.h"
-#include "gui/venues/venue_editor_view.h"
 #include "gui/roster/roster_screen_view.h"
 #include "gui/roster/stat_editor_view.h"
+#include "gui/venues/venue_editor_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_game_folder.h"
 

@@ -12,13 +12,14 @@
 #include "gui/promotion/step2_view.h"
 #include "gui/promotion/step3_view.h"
 #include "gui/promotion/step4_view.h"
-#include "gui/venues/venue_editor_view.h"
 #include "gui/promotion/step5_view.h"
 #include "gui/promotion/step6_view.h"
 #include "gui/promotion/step7_view.h"
 #include "gui/promotion/step8_view.h"
+#include "gui/roster/bulk_tools_panel.h"
 #include "gui/roster/roster_screen_view.h"
 #include "gui/roster/stat_editor_view.h"
+#include "gui/venues/venue_editor_view.h"
 
 #include <QEvent>
 
@@ -71,6 +72,7 @@ GuiApp::GuiApp(ui::Dialogs& dialogs)
     add<VenueEditorView>(editor_.venueEditor);
     add<RosterScreenView>(editor_.rosterScreen);
     add<StatEditorView>(editor_.statEditor);
+    view<RosterScreenView>().setBulkToolsPanel(new BulkToolsPanel(editor_.bulkTools));
 }
 
 GuiApp::~GuiApp() = default;
