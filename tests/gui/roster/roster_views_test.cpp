@@ -9,12 +9,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <algorithm>
 
 #include <algorithm>
 #include <cstdio>
