@@ -1,6 +1,7 @@
 #include "gui/ui/value_field.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -21,6 +22,9 @@ ValueField::ValueField(const QString& caption, QWidget* parent) : QAbstractButto
 
 void ValueField::setValue(const QString& value) {
     setText(value);
+    // The value is data, drawn as it stands: an ampersand in a name must not
+    // become a keyboard shortcut that opens the field.
+    setShortcut(QKeySequence());
     setAccessibleDescription(value);
     setToolTip(value);
     update();
