@@ -45,23 +45,13 @@ void Roster::erase(std::size_t i) {
     }
 }
 
-platform::Status parseRoster(std::string_view bytes, const std::filesystem::path& path,
-                             Roster& roster) {
-    Roster parsed;
-    const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
-    parsed.reserve(std::min(lineEnds / kFieldCount + 1, kMaxWrestlers));
-
+std::string scanRecords(std::string_view bytes, const RecordVisitor& visit) {
     const std::size_t n = bytes.size();
     std::size_t pos = 0;
     // The end of the file is looked for only where a record would begin.
     while (pos < n) {
-        if (parsed.full()) {
-            return platform::Status::failure(
-                notLoaded(path, "it holds more than " + std::to_string(kMaxWrestlers) +
-                                    " wrestlers, the most the game can use."));
-        }
         const std::size_t first = pos;
-        bool crlf = true; // every line ended by CR LF: the bytes are stored as they are
+        bool crlf = true;
         std::size_t lines = 0;
         while (lines < kFieldCount && pos < n) {
             const std::size_t cr = bytes.find('\r', pos);
@@ -77,19 +67,56 @@ platform::Status parseRoster(std::string_view bytes, const std::filesystem::path
             }
         }
         if (lines < kFieldCount) {
-            if (lineEnds == 0 && bytes.find('\n') != std::string_view::npos) {
-                return platform::Status::failure(notLoaded(
-                    path, "its lines end in a line feed alone, and the game ends every line with "
-                          "CR LF."));
+            if (bytes.find('\r') == std::string_view::npos &&
+                bytes.find('\n') != std::string_view::npos) {
+                return "its lines end in a line feed alone, and the game ends every line with "
+                       "CR LF.";
             }
-            return platform::Status::failure(
-                notLoaded(path, "its last wrestler has " + std::to_string(lines) + " of the " +
-                                    std::to_string(kFieldCount) +
-                                    " lines that every wrestler needs, so the file is damaged."));
+            return "its last wrestler has " + std::to_string(lines) + " of the " +
+                   std::to_string(kFieldCount) +
+                   " lines that every wrestler needs, so the file is damaged.";
         }
-        const std::string_view record = bytes.substr(first, pos - first);
+        if (!visit(bytes.substr(first, pos - first), crlf)) {
+            break;
+        }
+    }
+    return {};
+}
+
+std::string_view fieldOf(std::string_view record, Field field) {
+    std::size_t from = 0;
+    for (std::size_t i = indexOf(field); i > 0 && from < record.size(); --i) {
+        from = std::min(record.find('\r', from), record.size()) + 1;
+        if (from < record.size() && record[from] == '\n') {
+            ++from;
+        }
+    }
+    from = std::min(from, record.size());
+    return record.substr(from, std::min(record.find('\r', from), record.size()) - from);
+}
+
+platform::Status parseRoster(std::string_view bytes, const std::filesystem::path& path,
+                             Roster& roster) {
+    Roster parsed;
+    const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
+    parsed.reserve(std::min(lineEnds / kFieldCount + 1, kMaxWrestlers));
+    bool tooMany = false;
+    const std::string damage = scanRecords(bytes, [&](std::string_view record, bool crlf) {
+        if (parsed.full()) {
+            tooMany = true;
+            return false;
+        }
         parsed.append(crlf ? WrestlerRecord::fromFileBytes(std::string(record))
                            : normalized(record));
+        return true;
+    });
+    if (tooMany) {
+        return platform::Status::failure(
+            notLoaded(path, "it holds more than " + std::to_string(kMaxWrestlers) +
+                                " wrestlers, the most the game can use."));
+    }
+    if (!damage.empty()) {
+        return platform::Status::failure(notLoaded(path, damage));
     }
     roster = std::move(parsed);
     return platform::Status::success();
