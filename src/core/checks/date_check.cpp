@@ -77,14 +77,9 @@ enum class Expiry { Ok, BeforeStart, Unreadable };
 // The month is the name the text begins with, followed by a blank; the year
 // is its last four characters.
 Expiry judgeExpiry(std::string_view expires, const StartDate& start) {
-    int month = 0;
-    for (int m = 1; m <= 12 && month == 0; ++m) {
-        const std::string_view name = calendar::monthName(m);
-        if (expires.size() > name.size() && expires.starts_with(name) &&
-            expires[name.size()] == ' ') {
-            month = m;
-        }
-    }
+    // Month names hold no blank: the name is what stands before the first one.
+    const std::size_t blank = expires.find(' ');
+    const int month = blank == expires.npos ? 0 : calendar::monthNumber(expires.substr(0, blank));
     int year = 0;
     if (month == 0 || expires.size() < 4 ||
         !isFourDigitYear(expires.substr(expires.size() - 4), year)) {
@@ -113,7 +108,7 @@ void checkContracts(const context::EditingContext& context, const StartDate& sta
     }
     std::size_t listed = 0;
     std::size_t wrestlers = 0;
-    const std::string damage = roster::scanRecords(bytes, [&](std::string_view record, bool) {
+    const std::string damage = roster::scanRecords(bytes, [&](std::string_view record) {
         ++wrestlers;
         const std::string_view name = roster::fieldOf(record, Field::names);
         const std::string_view expires = roster::fieldOf(record, Field::expires);
