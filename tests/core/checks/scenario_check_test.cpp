@@ -41,7 +41,8 @@ TEST(ScenarioCheck, ReportsFilesLogosAndTheVerdict) {
         {"just created: no promotion file",
          {{s + "maindata.bm1", "x"}, {s + "venues.txt", "x"}, {s + "wrestlers.bm1", ""}},
          kFilesOk + "promotion files.....** MISSING **\r\n" + kNotReady},
-        {"logos in Images or in the scenario; default.jpg, NA and empty never listed",
+        {"logos in Images or in the scenario; no line holding default.jpg (the logo), NA or "
+         "nothing",
          {{s + "maindata.bm1", "x"},
           {s + "venues.txt", "x"},
           {s + "wrestlers.bm1", "x"},
@@ -51,11 +52,13 @@ TEST(ScenarioCheck, ReportsFilesLogosAndTheVerdict) {
                                          {line::shows[1].showlogo, "b.gif"},
                                          {line::shows[2].showlogo, ""},
                                          {line::months[11].bigshowlogo, "NA"}})},
-          {s + "two.fed", promotionWith({{line::months[0].bigshowlogo, "a.jpg"}})}},
+          {"Images/default.jpg", "x"},
+          {s + "two.fed", promotionWith({{line::shows[0].showlogo, "default.jpg"},
+                                         {line::months[0].bigshowlogo, "a.jpg"}})}},
          kFilesOk +
              "promotion files..... OK (2 found)\r\n"
              "Image: ''a.jpg''..... OK\r\nImage: ''b.gif''..... OK\r\n"
-             "Image: ''a.jpg''..... OK\r\n" +
+             "Image: ''default.jpg''..... OK\r\nImage: ''a.jpg''..... OK\r\n" +
              kReady},
         {"missing files and logos, odd names, a short promotion file",
          {{s + "wrestlers.bm1", ""},
