@@ -73,9 +73,7 @@ TEST(CheckCommand, StopsWithTwoOnUsageErrorsAndUnreadableFolders) {
         {{"--context"}, 2, "--context needs a CONTEXT"},
         {{"--all", "--context=Data"}, 2, "give --context or --all, not both"},
         {{"--context", "../Data"}, 2, "'../Data' is no context"},
-        {{"--context", "Scenarios"}, 2, "'Scenarios' is no context"},
         {{"--context", "Scenarios/Nope"}, 2, "the folder \"@/Scenarios/Nope\" does not exist"},
-        {{"--context", "Gone"}, 2, "the folder \"@/Gone\" does not exist"},
         {{"@/missing"}, 2, "cannot open the game folder \"@/missing\""},
         {{"--", "@/Data"}, 2, "\"@/Data\" is not a game folder: it has no Data folder"},
         {{"--bogus", "--help"}, 0, ""},
@@ -149,31 +147,6 @@ TEST(CheckCommand, PrintsEverySectionAndNeverWrites) {
          "Please note that the dates of promotion's Next Big Shows are not checked for saved "
          "games.\n\n" +
              bFailures},
-        {"JSON",
-         more,
-         {"--json", "@", "--context", "Scenarios\\S\\"},
-         1,
-         R"({
-  "found": true,
-  "contexts": [
-    {
-      "context": "Scenarios/S",
-      "found": true,
-      "dateProblems": [],
-      "scenario": {
-        "ready": false,
-        "lines": [
-          "maindata.bm1 file.....OK",
-          "venues.txt file.....** MISSING **",
-          "wrestlers.bm1 file.....OK",
-          "promotion files.....** MISSING **"
-        ]
-      },
-      "promotions": []
-    }
-  ]
-}
-)"},
         {"JSON of dates and rules",
          more,
          {"--json"},

@@ -2,7 +2,6 @@
 
 #include "core/promotion/record/promotion_record.h"
 #include "core/roster/roster.h"
-#include "support/editor_fixture.h"
 #include "support/temp_game_folder.h"
 
 #include <gtest/gtest.h>
@@ -119,18 +118,6 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
              "Show. *\r\n" +
              kShowAdvice,
          "unreadable:Ada|unreadable:Bo|file:wrestlers.bm1|file:a.fed"},
-        {"lines ended by a lone CR",
-         {},
-         {{"wrestlers.bm1",
-           [] {
-               std::string bytes = wrestler("Ada", "July 2004");
-               for (auto at = bytes.find("\r\n"); at != bytes.npos; at = bytes.find("\r\n")) {
-                   bytes.erase(at + 1, 1);
-               }
-               return bytes;
-           }()}},
-         "* Ada's contract expires before the start date. *\r\n" + kAdvice + kShowsOk,
-         "expiry:Ada"},
         {"missing wrestlers file",
          {},
          {{"a.fed", bigShow("Zero", "Wednesday 18th August 2004")}},
@@ -143,12 +130,6 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
          {{"maindata.bm1", "!"}, {"wrestlers.bm1", wrestler("Ada", "May 2004")}},
          "* The file \"@Data/maindata.bm1\" does not exist. No dates can be checked without the "
          "start date. *\r\n",
-         "file:maindata.bm1"},
-        {"main data file too short",
-         {},
-         {{"maindata.bm1", "a\r\nb\r\nWednesday\r\n18\r\nAugust\r\n"}},
-         "* The file \"@Data/maindata.bm1\" has 5 lines, too few to hold a start date. No dates "
-         "can be checked without the start date. *\r\n",
          "file:maindata.bm1"},
         {"start month not a name",
          {},
@@ -179,34 +160,6 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
         EXPECT_EQ(check.report, expected) << c.name;
         EXPECT_EQ(summary(check), c.problems) << c.name;
     }
-}
-
-class DateCheckMenuTest : public test::EditorTest {};
-
-TEST_F(DateCheckMenuTest, BothChecksShowTheirReportsWithTheBusyPointer) {
-    game.writeLines("Scenarios/S/maindata.bm1", {"a", "b", "Wednesday", "18", "August", "2004"});
-    game.write("Scenarios/S/wrestlers.bm1", "");
-    editor.context.enter(ContextKind::Scenario,
-                         context::EditingContext::folderOf(ContextKind::Scenario, "S"));
-    const struct {
-        context::MenuButton button;
-        const char* heading;
-        const char* ends;
-    } cases[] = {
-        {context::MenuButton::CheckDates, "Results Of The Date Check", "promotion files."},
-        {context::MenuButton::CheckScenario, "Results Of The Scenario Check",
-         "not ready to be distributed."},
-    };
-    int busy = dialogs.busyCount();
-    for (const auto& c : cases) {
-        editor.menu.press(c.button);
-        EXPECT_TRUE(editor.menu.reporting());
-        EXPECT_EQ(editor.menu.reportHeading(), c.heading);
-        EXPECT_TRUE(editor.menu.reportText().ends_with(c.ends)) << editor.menu.reportText();
-        EXPECT_EQ(dialogs.busyCount(), ++busy);
-        EXPECT_FALSE(dialogs.busyNow());
-    }
-    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

@@ -45,8 +45,11 @@ TEST_F(ChecksViewTest, MenuButtonsShowEachReport) {
         {MenuButton::CheckScenario, "Results Of The Scenario Check",
          "Image: ''harbor.jpg''..... ** MISSING **", "editing_menu_scenario_check"},
     };
+    int busy = dialogs.busyCount();
     for (const auto& c : cases) {
         click(menu.button(c.button));
+        EXPECT_EQ(dialogs.busyCount(), ++busy) << "the busy pointer while the check runs";
+        EXPECT_FALSE(dialogs.busyNow());
         ASSERT_TRUE(menu.reportText->isVisible());
         EXPECT_EQ(menu.reportHeading->text(), QString::fromLatin1(c.heading));
         EXPECT_TRUE(
