@@ -31,14 +31,15 @@ struct Options {
 
 Options parse(const std::vector<std::string>& arguments) {
     Options o;
+    // The first error is the one reported.
+    const auto fail = [&](std::string why) {
+        if (o.error.empty()) {
+            o.error = std::move(why);
+        }
+    };
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        const auto fail = [&](std::string why) {
-            if (o.error.empty()) {
-                o.error = std::move(why);
-            }
-        };
         if (optionsEnded || a.size() < 2 || a[0] != '-') {
             if (o.gameFolder) {
                 fail("only one game folder can be given");
@@ -71,10 +72,10 @@ Options parse(const std::vector<std::string>& arguments) {
         }
     }
     if (o.context && o.all) {
-        o.error = o.error.empty() ? "give --context or --all, not both" : o.error;
+        fail("give --context or --all, not both");
     }
     if (o.gameFolder && o.gameFolder->empty()) {
-        o.error = o.error.empty() ? "the game folder must not be an empty name" : o.error;
+        fail("the game folder must not be an empty name");
     }
     return o;
 }

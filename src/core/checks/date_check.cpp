@@ -74,10 +74,9 @@ std::string readStartDate(const context::EditingContext& context, StartDate& sta
 
 enum class Expiry { Ok, BeforeStart, Unreadable };
 
-// The month is the name the text begins with, followed by a blank; the year
-// is its last four characters.
+// The month is the name the text begins with, followed by a blank (month
+// names hold none); the year is its last four characters.
 Expiry judgeExpiry(std::string_view expires, const StartDate& start) {
-    // Month names hold no blank: the name is what stands before the first one.
     const std::size_t blank = expires.find(' ');
     const int month = blank == expires.npos ? 0 : calendar::monthNumber(expires.substr(0, blank));
     int year = 0;
