@@ -22,6 +22,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
+    // The record walk of the whole-folder checks reads every value as loading does.
+    std::size_t i = 0;
+    scanRecords(bytes, [&](std::string_view record) {
+        for (std::size_t f = 0; f < kFieldCount; ++f) {
+            const auto field = static_cast<Field>(f);
+            if (i >= roster.size() || fieldOf(record, field) != roster[i].get(field)) {
+                std::abort();
+            }
+        }
+        ++i;
+        return true;
+    });
+    if (i != roster.size()) {
+        std::abort();
+    }
     Roster again;
     if (!parseRoster(rosterBytes(roster), "fuzz.bm1", again) || !(again == roster)) {
         std::abort();

@@ -1,12 +1,14 @@
 cmake_minimum_required(VERSION 3.22)
 # Core subsystems include only those below them:
-#   app -> context, promotion, roster, venues (never each other) -> calendar
+#   app -> checks (the whole-folder checks, which read every kind of file)
+#       -> context, promotion, roster, venues (never each other) -> calendar
 #       -> platform, text, ui (which may include each other).
 # Two headers of the context subsystem are shared by the others: the editing
 # context (which folder is edited), from which every screen builds its paths,
 # and the layout of the context's main data file, whose start date the date
 # check and the wrestler tools read.
-set(level_app 3)
+set(level_app 4)
+set(level_checks 3)
 set(level_context 2)
 set(level_promotion 2)
 set(level_roster 2)

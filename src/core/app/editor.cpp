@@ -1,5 +1,8 @@
 #include "core/app/editor.h"
 
+#include "core/checks/date_check.h"
+#include "core/checks/scenario_check.h"
+
 namespace bm::app {
 
 Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
@@ -18,6 +21,22 @@ Editor::Editor(ui::Dialogs& dialogs_, ui::Navigator& navigator_)
     menu.setAction(context::MenuButton::Venues, [this] { venueEditor.open(); });
     menu.setAction(context::MenuButton::ScenarioInfo, [this] { scenarioInfo.open(); });
     menu.setAction(context::MenuButton::Wrestlers, [this] { rosterScreen.open(); });
+    // Both checks read every file of the context; the pointer is busy until
+    // the report is ready.
+    menu.setAction(context::MenuButton::CheckDates, [this] {
+        std::string report = [this] {
+            auto busy = dialogs.busy();
+            return checks::checkDates(context).report;
+        }();
+        menu.showReport(std::string(checks::kDateCheckHeading), std::move(report));
+    });
+    menu.setAction(context::MenuButton::CheckScenario, [this] {
+        std::string report = [this] {
+            auto busy = dialogs.busy();
+            return checks::checkScenario(context).report;
+        }();
+        menu.showReport(std::string(checks::kScenarioCheckHeading), std::move(report));
+    });
     rosterScreen.attach(statEditor);
     start.setCreateScenarioAction([this] { scenarioCreator.create(); });
     addUnsavedWork([this] { return chooser.unsavedWork(); });

@@ -97,6 +97,11 @@ bool fileExists(const fs::path& path) {
     return fs::exists(path, ec);
 }
 
+bool isFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
 bool isSafeFileName(std::string_view name) {
     if (name.empty() || name.size() > 255 || name == "." || name == "..") {
         return false;

@@ -29,6 +29,8 @@ std::vector<std::string> listFiles(const std::filesystem::path& folder, std::str
 Status createFolder(const std::filesystem::path& path);
 
 bool fileExists(const std::filesystem::path& path);
+// An ordinary file (or a link to one): a folder of the name does not count.
+bool isFile(const std::filesystem::path& path);
 
 // A name that a new file can safely be given on every platform the game runs
 // on: no path separators or wildcard characters, not "." or "..", no

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,18 @@ platform::Status loadRoster(const std::filesystem::path& path, Roster& roster);
 // The same from bytes already read; `path` only names the file in messages.
 platform::Status parseRoster(std::string_view bytes, const std::filesystem::path& path,
                              Roster& roster);
+
+// Walks the records of a roster file's bytes in file order without copying
+// them: `visit` gets the bytes of each record (31 lines, each ended by CR LF
+// or a lone CR, the file's very last one perhaps by nothing) and returns
+// false to stop the walk. Gives "" when the bytes are whole records, else why
+// they are not (the last record ends early). The one reader of the format:
+// loading and the whole-folder checks share it.
+using RecordVisitor = std::function<bool(std::string_view record)>;
+std::string scanRecords(std::string_view bytes, const RecordVisitor& visit);
+
+// One value of a record as scanRecords hands it; "" past the record's end.
+std::string_view fieldOf(std::string_view record, Field field);
 
 // Writes every wrestler in roster order, the whole file at once.
 platform::Status saveRoster(const std::filesystem::path& path, const Roster& roster);

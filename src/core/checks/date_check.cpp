@@ -1,0 +1,209 @@
+#include "core/checks/date_check.h"
+
+#include "core/calendar/calendar.h"
+#include "core/checks/report_text.h"
+#include "core/context/main_data.h"
+#include "core/platform/line_file.h"
+#include "core/platform/paths.h"
+#include "core/promotion/promotion_chooser.h"
+#include "core/promotion/record/promotion_layout.h"
+#include "core/roster/roster.h"
+
+namespace bm::checks {
+namespace {
+
+constexpr std::string_view kNoWrestlers = "There are no wrestlers in the wrestlers.bm1 file, so no "
+                                          "contract expiry dates can be checked.";
+constexpr std::string_view kExpiryAdvice =
+    "If you don't change these contract expiry dates to be after the start date, the game will "
+    "freeze. You can automatically create random expiry dates for all wrestlers using the "
+    "wrestler editor screen. The randomly created expiry dates always work with your start date.";
+constexpr std::string_view kExpiriesOk = "All contract expiry dates are OK.";
+constexpr std::string_view kSavedGameNote =
+    "Please note that the dates of promotion's Next Big Shows are not checked for saved games.";
+constexpr std::string_view kBigShowAdvice =
+    "If the incorrect date(s) are not changed, if the player begins a game with this promotion, "
+    "they will permanently have the same Big Show and will never be able to book a new one.";
+constexpr std::string_view kBigShowsOk =
+    "There are no problems with the dates of Next Big Shows in any of the promotion files.";
+
+struct StartDate {
+    std::string weekday, day, month, year;
+    int monthNumber = 0;
+    int yearNumber = 0;
+};
+
+class Report {
+public:
+    explicit Report(DateCheck& check) : check_(check) {}
+    void text(std::string_view t) { check_.report += t; }
+    void line(std::string_view t) {
+        check_.report += t;
+        check_.report += kLineEnd;
+    }
+    void problem(DateFinding kind, std::string_view subject, std::string line) {
+        this->line(line);
+        check_.problems.push_back({kind, std::string(subject), std::move(line)});
+    }
+
+private:
+    DateCheck& check_;
+};
+
+// Why the start date cannot be read, or "" when `start` holds it.
+std::string readStartDate(const context::EditingContext& context, StartDate& start) {
+    namespace md = context::maindata;
+    const auto path = context.pathOf(md::kFileName);
+    platform::Lines lines;
+    if (auto status = platform::readFirstLines(path, md::kMinLines, lines); !status) {
+        return status.message();
+    }
+    if (lines.size() < md::kMinLines) {
+        return "The file " + quoted(path) + " has " + countOf(lines.size(), "line") +
+               ", too few to hold a start date.";
+    }
+    start = {lines[md::kStartWeekday], lines[md::kStartDay], lines[md::kStartMonth],
+             lines[md::kStartYear]};
+    start.monthNumber = calendar::monthNumber(start.month);
+    if (start.monthNumber == 0 || !isFourDigitYear(start.year, start.yearNumber)) {
+        return "The start date in the file " + quoted(path) +
+               " cannot be read: its month must be a month name and its year four digits.";
+    }
+    return {};
+}
+
+enum class Expiry { Ok, BeforeStart, Unreadable };
+
+// The month is the name the text begins with, followed by a blank (month
+// names hold none); the year is its last four characters.
+Expiry judgeExpiry(std::string_view expires, const StartDate& start) {
+    const std::size_t blank = expires.find(' ');
+    const int month = blank == expires.npos ? 0 : calendar::monthNumber(expires.substr(0, blank));
+    int year = 0;
+    if (month == 0 || expires.size() < 4 ||
+        !isFourDigitYear(expires.substr(expires.size() - 4), year)) {
+        return Expiry::Unreadable;
+    }
+    if (year < start.yearNumber || (year == start.yearNumber && month <= start.monthNumber)) {
+        return Expiry::BeforeStart;
+    }
+    return Expiry::Ok;
+}
+
+void checkContracts(const context::EditingContext& context, const StartDate& start,
+                    Report& report) {
+    using roster::Field;
+    const std::string_view file = roster::kWrestlersFile;
+    const auto path = context.pathOf(file);
+    std::string bytes;
+    if (auto status = platform::readFileBytes(path, bytes); !status) {
+        report.problem(DateFinding::File, file,
+                       "* " + status.message() + " No contract expiry dates can be checked. *");
+        return;
+    }
+    if (bytes.empty()) {
+        report.line(kNoWrestlers);
+        return;
+    }
+    std::size_t listed = 0;
+    std::size_t wrestlers = 0;
+    const std::string damage = roster::scanRecords(bytes, [&](std::string_view record) {
+        ++wrestlers;
+        const std::string_view name = roster::fieldOf(record, Field::names);
+        const std::string_view expires = roster::fieldOf(record, Field::expires);
+        switch (judgeExpiry(expires, start)) {
+        case Expiry::BeforeStart:
+            report.problem(DateFinding::ContractExpiry, name,
+                           "* " + std::string(name) +
+                               "'s contract expires before the start date. *");
+            ++listed;
+            break;
+        case Expiry::Unreadable:
+            report.problem(DateFinding::UnreadableExpiry, name,
+                           "* " + std::string(name) + "'s contract expiry date \"" +
+                               std::string(expires) +
+                               "\" is not a month name followed by a four-digit year. *");
+            ++listed;
+            break;
+        case Expiry::Ok:
+            break;
+        }
+        return true;
+    });
+    const bool tooMany = wrestlers > roster::kMaxWrestlers;
+    if (tooMany) {
+        report.problem(DateFinding::File, file,
+                       "* The file " + quoted(path) + " holds " + std::to_string(wrestlers) +
+                           " wrestlers, more than the " + std::to_string(roster::kMaxWrestlers) +
+                           " that the game can use. *");
+    }
+    if (!damage.empty()) {
+        report.problem(DateFinding::File, file,
+                       "* The file " + quoted(path) + " cannot be checked to its end: " + damage +
+                           " *");
+    }
+    if (listed > 0) {
+        report.line({});
+        report.line(kExpiryAdvice);
+    } else if (damage.empty() && !tooMany) {
+        report.line(kExpiriesOk);
+    }
+}
+
+void checkBigShows(const context::EditingContext& context, const StartDate& start, Report& report) {
+    namespace line = promotion::line;
+    if (!context.isEnabled(context::MenuButton::Promotions)) {
+        report.text(kLineEnd);
+        report.text(kSavedGameNote);
+        return;
+    }
+    bool anyProblem = false;
+    for (const auto& name : platform::listFiles(context.pathOf(), promotion::kPromotionPattern)) {
+        const auto path = context.pathOf(name);
+        platform::Lines lines;
+        std::string problem;
+        DateFinding kind = DateFinding::File;
+        if (auto status = platform::readFirstLines(path, line::dateofshow + 1, lines); !status) {
+            problem = "* " + status.message() + " *";
+        } else if (lines.size() <= line::nameofbigshow) {
+            problem = "* The promotion file " + name + " has only " +
+                      countOf(lines.size(), "line") + ", too few to hold a Next Big Show. *";
+        } else if (lines[line::nameofbigshow] == "None") {
+            continue;
+        } else {
+            const std::string_view date =
+                lines.size() > line::dateofshow ? std::string_view(lines[line::dateofshow]) : "";
+            if (calendar::inNextBigShowWindow(start.weekday, start.day, start.month, start.year,
+                                              date)) {
+                continue;
+            }
+            kind = DateFinding::NextBigShow;
+            problem = "* There is a problem with the date of the Next Big Show in the promotion "
+                      "file " +
+                      name + ". *";
+        }
+        report.line({});
+        report.problem(kind, name, std::move(problem));
+        anyProblem = true;
+    }
+    report.text(kLineEnd);
+    report.text(anyProblem ? kBigShowAdvice : kBigShowsOk);
+}
+
+} // namespace
+
+DateCheck checkDates(const context::EditingContext& context) {
+    DateCheck check;
+    Report report(check);
+    StartDate start;
+    if (const std::string why = readStartDate(context, start); !why.empty()) {
+        report.problem(DateFinding::File, context::maindata::kFileName,
+                       "* " + why + " No dates can be checked without the start date. *");
+        return check;
+    }
+    checkContracts(context, start, report);
+    checkBigShows(context, start, report);
+    return check;
+}
+
+} // namespace bm::checks

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/context/editing_context.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// "Check All Dates": contract expiry dates before the start date freeze the
+// game, and a next big show outside the 360 days from the start date is
+// never replaced. Reads the context's files, changes none.
+namespace bm::checks {
+
+inline constexpr std::string_view kDateCheckHeading = "Results Of The Date Check";
+
+enum class DateFinding {
+    ContractExpiry,   // a contract that ends before the game starts
+    UnreadableExpiry, // an expiry that is not a month name and a year
+    NextBigShow,      // a booked big show outside the window
+    File,             // a file that is missing, unreadable or damaged
+};
+
+struct DateProblem {
+    DateFinding kind;
+    std::string subject; // the wrestler's name or the file's name
+    std::string line;    // the report's line, without its line end
+
+    bool operator==(const DateProblem&) const = default;
+};
+
+struct DateCheck {
+    std::vector<DateProblem> problems; // in report order
+    std::string report;                // as the editing menu shows it, lines joined by CR LF
+};
+
+DateCheck checkDates(const context::EditingContext& context);
+
+} // namespace bm::checks

@@ -1,0 +1,166 @@
+#include "core/checks/date_check.h"
+
+#include "core/promotion/record/promotion_record.h"
+#include "core/roster/roster.h"
+#include "support/temp_game_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace bm::checks {
+namespace {
+
+using context::ContextKind;
+namespace line = promotion::line;
+
+const std::string kAdvice =
+    "\r\nIf you don't change these contract expiry dates to be after the start date, the game "
+    "will freeze. You can automatically create random expiry dates for all wrestlers using the "
+    "wrestler editor screen. The randomly created expiry dates always work with your start "
+    "date.\r\n";
+const std::string kShowsOk =
+    "\r\nThere are no problems with the dates of Next Big Shows in any of the promotion files.";
+const std::string kShowAdvice =
+    "\r\nIf the incorrect date(s) are not changed, if the player begins a game with this "
+    "promotion, they will permanently have the same Big Show and will never be able to book a "
+    "new one.";
+
+std::string wrestler(std::string_view name, std::string_view expires) {
+    auto record = roster::newWrestler(name, "2004");
+    record.set(roster::Field::expires, expires);
+    return std::string(record.fileBytes());
+}
+
+std::string bigShow(std::string_view name, std::string_view date) {
+    auto record = promotion::makeTemplateRecord();
+    record.set(line::nameofbigshow, std::string(name));
+    record.set(line::dateofshow, std::string(date));
+    return platform::joinLines(record.lines());
+}
+
+std::string problemLine(std::string_view file) {
+    return "\r\n* There is a problem with the date of the Next Big Show in the promotion file " +
+           std::string(file) + ". *\r\n";
+}
+
+// "kind:subject" of every problem, joined by "|".
+std::string summary(const DateCheck& check) {
+    std::string out;
+    for (const auto& p : check.problems) {
+        static const char* kKinds[] = {"expiry", "unreadable", "show", "file"};
+        out += (out.empty() ? "" : "|") + std::string(kKinds[static_cast<int>(p.kind)]) + ":" +
+               p.subject;
+    }
+    return out;
+}
+
+TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
+    const std::string start = "Wednesday\r\n18\r\nAugust\r\n2004\r\n";
+    const std::string data = "a\r\nb\r\n" + start + "kept\r\n";
+    const std::string folder = "Data/";
+    const struct {
+        const char* name;
+        ContextKind kind = ContextKind::NewGameData;
+        std::map<std::string, std::string> files; // below the context folder; "!" = absent
+        std::string report;
+        std::string problems;
+    } cases[] = {
+        {"expiry dates around the start month",
+         {},
+         {{"wrestlers.bm1", wrestler("Ada", "August 2004") + wrestler("Bo", "September 2004") +
+                                wrestler("Cy", "March 2004") + wrestler("Di", "January 2005") +
+                                wrestler("Ed", "December 2003")}},
+         "* Ada's contract expires before the start date. *\r\n"
+         "* Cy's contract expires before the start date. *\r\n"
+         "* Ed's contract expires before the start date. *\r\n" +
+             kAdvice + kShowsOk,
+         "expiry:Ada|expiry:Cy|expiry:Ed"},
+        {"no wrestlers; a show booked as None is never judged",
+         {},
+         {{"wrestlers.bm1", ""}, {"a.fed", bigShow("None", "Someday")}},
+         "There are no wrestlers in the wrestlers.bm1 file, so no contract expiry dates can be "
+         "checked.\r\n" +
+             kShowsOk,
+         ""},
+        {"next big show at offsets 0, 359, 360, -1 and unsplittable, in name order",
+         {},
+         {{"wrestlers.bm1", wrestler("Ada", "July 2007")},
+          {"a.fed", bigShow("Zero", "Wednesday 18th August 2004")},
+          {"b.fed", bigShow("Last", "Friday 12th August 2005")},
+          {"c.fed", bigShow("Late", "Saturday 13th August 2005")},
+          {"d.fed", bigShow("Early", "Tuesday 17th August 2004")},
+          {"e.fed", bigShow("Odd", "18th August")},
+          {"f.FED", bigShow("Skipped", "")}},
+         "All contract expiry dates are OK.\r\n" + problemLine("c.fed") + problemLine("d.fed") +
+             problemLine("e.fed") + kShowAdvice,
+         "show:c.fed|show:d.fed|show:e.fed"},
+        {"saved game: contracts only, then the note",
+         ContextKind::SavedGame,
+         {{"wrestlers.bm1", wrestler("Ada", "May 2004")}, {"a.fed", bigShow("Late", "x")}},
+         "* Ada's contract expires before the start date. *\r\n" + kAdvice +
+             "\r\nPlease note that the dates of promotion's Next Big Shows are not checked for "
+             "saved games.",
+         "expiry:Ada"},
+        {"unreadable expiry, damaged last record, short promotion file",
+         {},
+         {{"wrestlers.bm1", wrestler("Ada", "Jul 2007") + wrestler("Bo", "July 07") +
+                                wrestler("Cy", "July 2007") + "Dee\r\nD\r\n"},
+          {"a.fed", "BMF\r\nName\r\n"}},
+         "* Ada's contract expiry date \"Jul 2007\" is not a month name followed by a four-digit "
+         "year. *\r\n"
+         "* Bo's contract expiry date \"July 07\" is not a month name followed by a four-digit "
+         "year. *\r\n"
+         "* The file \"@Data/wrestlers.bm1\" cannot be checked to its end: its last wrestler "
+         "has 2 of the 31 lines that every wrestler needs, so the file is damaged. *\r\n" +
+             kAdvice +
+             "\r\n* The promotion file a.fed has only 2 lines, too few to hold a Next Big "
+             "Show. *\r\n" +
+             kShowAdvice,
+         "unreadable:Ada|unreadable:Bo|file:wrestlers.bm1|file:a.fed"},
+        {"missing wrestlers file",
+         {},
+         {{"a.fed", bigShow("Zero", "Wednesday 18th August 2004")}},
+         "* The file \"@Data/wrestlers.bm1\" does not exist. No contract expiry dates can be "
+         "checked. *\r\n" +
+             kShowsOk,
+         "file:wrestlers.bm1"},
+        {"missing main data file",
+         {},
+         {{"maindata.bm1", "!"}, {"wrestlers.bm1", wrestler("Ada", "May 2004")}},
+         "* The file \"@Data/maindata.bm1\" does not exist. No dates can be checked without the "
+         "start date. *\r\n",
+         "file:maindata.bm1"},
+        {"start month not a name",
+         {},
+         {{"maindata.bm1", "a\r\nb\r\nWednesday\r\n18\r\nAug\r\n2004\r\n"}},
+         "* The start date in the file \"@Data/maindata.bm1\" cannot be read: its month must be "
+         "a month name and its year four digits. No dates can be checked without the start "
+         "date. *\r\n",
+         "file:maindata.bm1"},
+    };
+    for (const auto& c : cases) {
+        test::TempGameFolder game;
+        const std::string dir = c.kind == ContextKind::SavedGame ? "Career/" : folder;
+        game.write(dir + "maindata.bm1", data);
+        for (const auto& [file, bytes] : c.files) {
+            if (bytes != "!") {
+                game.write(dir + file, bytes);
+            } else {
+                std::filesystem::remove(game.path(dir + file));
+            }
+        }
+        context::EditingContext context;
+        context.enter(c.kind, context::EditingContext::folderOf(c.kind, "Career"));
+        std::string expected = c.report;
+        for (auto at = expected.find('@'); at != expected.npos; at = expected.find('@')) {
+            expected.replace(at, 1, game.root().string() + "/");
+        }
+        const DateCheck check = checkDates(context);
+        EXPECT_EQ(check.report, expected) << c.name;
+        EXPECT_EQ(summary(check), c.problems) << c.name;
+    }
+}
+
+} // namespace
+} // namespace bm::checks
