@@ -158,7 +158,9 @@ ScenarioCreator::Outcome ScenarioCreator::make(const std::string& name) {
         const fs::path target = folder / std::string(file.name);
         if (auto status = platform::writeFileAtomic(target, file.bytes); !status) {
             dialogs_.message(status.message() + std::string(kNotCreated), ui::Icon::Critical);
-            // Half a scenario would be listed and edited as a whole one.
+            // Half a scenario would be listed and edited as a whole one. The
+            // failed file may be in place already: only its folder sync failed.
+            written.push_back(target);
             for (const auto& path : written) {
                 (void)platform::deleteFile(path);
             }
