@@ -1,6 +1,6 @@
 #include "core/promotion/step.h"
 
-#include "support/editor_fixture.h"
+#include "support/step_fixture.h"
 
 #include <tuple>
 
@@ -22,13 +22,10 @@ protected:
     void save() override { ++saves; }
 };
 
-class StepTest : public test::EditorTest {
+class StepTest : public test::PromotionStepTest {
 protected:
-    PromotionRecord& record = editor.chooser.record();
-
     void SetUp() override {
-        dialogs.reply("new.fed");
-        editor.promotionMenu.createPromotion();
+        PromotionStepTest::SetUp();
         game.write("Images/crest.gif", "x");
     }
 };
