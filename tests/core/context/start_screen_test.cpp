@@ -4,16 +4,13 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
-#include <map>
 
 namespace bm::context {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScriptedDialogs;
 using ui::Icon;
 using ui::Screen;
-using Kind = ScriptedDialogs::Kind;
 
 constexpr const char* kWrongFolder =
     "This editor must be kept in the same folder as the Brawlmark 1.3 exe file (not in the Data "
@@ -123,9 +120,19 @@ TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
 }
 
 TEST_F(StartScreenTest, ScenarioListIsMadeWhenMissingAndOkWithoutChoiceSaysSo) {
+    {
+        test::FailNext fail(test::Op::MakeFolder, EACCES);
+        start.editScenario();
+    }
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"The folder \"" + game.path("Scenarios").string() +
+                                       "\" could not be created (Permission denied)."});
+    EXPECT_EQ(lastShown().icon, Icon::Exclamation);
+    EXPECT_TRUE(start.choosing()) << "an empty list";
+
+    dialogs.clear();
     start.editScenario();
     EXPECT_TRUE(game.exists("Scenarios"));
-    EXPECT_TRUE(start.choosing());
     EXPECT_EQ(start.listHeading(), "Choose a Scenario to Edit");
     EXPECT_TRUE(start.items().empty());
     start.ok();
@@ -184,63 +191,23 @@ TEST_F(StartScreenTest, ScenarioMissingBaseFilesIsRepairedFromTheDataFolder) {
     enter("Venues Missing");
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kVenuesRepaired});
     EXPECT_EQ(game.read("Scenarios/Venues Missing/maindata.bm1"), "own");
-}
 
-TEST_F(StartScreenTest, AScenariosFolderThatCannotBeMadeIsNamedAndTheListStaysEmpty) {
-    test::FailNext fail(test::Op::MakeFolder, EACCES);
-    start.editScenario();
-    EXPECT_EQ(dialogs.texts(),
-              std::vector<std::string>{"The folder \"" + game.path("Scenarios").string() +
-                                       "\" could not be created (Permission "
-                                       "denied)."});
-    EXPECT_EQ(lastShown().icon, Icon::Exclamation);
-    EXPECT_TRUE(start.choosing());
-    EXPECT_TRUE(start.items().empty());
-}
-
-// Whichever step of a repair copy fails, the user is told which file and why,
-// the other file is still repaired, and no half-made file is left.
-TEST_F(StartScreenTest, ARepairCopyThatFailsIsNamedAndLeavesNoPartialFile) {
-    const std::map<std::string, std::string> data{{"maindata.bm1", "main\r\n"},
-                                                  {"venues.txt", "venues\r\n"}};
-    for (const auto& [name, bytes] : data) {
-        game.write("Data/" + name, bytes);
+    // A copy that fails is named with the system's reason; the other file is
+    // still repaired, and no half-made file is left.
+    const std::string failed = "Scenarios/Both Missing/maindata.bm1";
+    fs::remove(game.path(failed));
+    fs::remove(game.path("Scenarios/Both Missing/venues.txt"));
+    {
+        test::FailNext fail(test::Op::Rename);
+        enter("Both Missing");
     }
-    game.makeFolder("Scenarios/Bare");
-    test::forEachFailingStep(
-        [&] {
-            for (const auto& entry : data) {
-                fs::remove(game.path("Scenarios/Bare/" + entry.first));
-            }
-            menu.backToMenu();
-            dialogs.clear();
-        },
-        [&] {
-            start.editScenario();
-            choose("Bare");
-        },
-        [&](const test::FailedStep& step) {
-            ASSERT_EQ(dialogs.shown().size(), 2u) << step.name();
-            int failures = 0;
-            for (const auto& shown : dialogs.shown()) {
-                if (shown.icon == Icon::Critical) {
-                    ++failures;
-                    const bool why = shown.text.find(strerror(EIO)) != std::string::npos ||
-                                     shown.text.find("not enough memory") != std::string::npos;
-                    EXPECT_TRUE(why) << shown.text;
-                    EXPECT_NE(shown.text.find(game.path("").string()), std::string::npos);
-                } else {
-                    EXPECT_TRUE(shown.text == kMainDataRepaired || shown.text == kVenuesRepaired);
-                }
-            }
-            EXPECT_EQ(failures, 1) << step.name();
-            for (const auto& [name, bytes] : data) {
-                const std::string copy = "Scenarios/Bare/" + name;
-                EXPECT_EQ(game.exists(copy) ? game.read(copy) : bytes, bytes) << step.name();
-            }
-            EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty()) << step.name();
-            EXPECT_EQ(navigator.current(), Screen::EditingMenu);
-        });
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
+    EXPECT_NE(dialogs.shown()[0].text.find(game.path(failed).string() + "\": "), std::string::npos);
+    EXPECT_NE(dialogs.shown()[0].text.find(strerror(EIO)), std::string::npos);
+    EXPECT_EQ(dialogs.shown()[1].text, kVenuesRepaired);
+    EXPECT_FALSE(game.exists(failed));
+    EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty());
 }
 
 // Saved games are listed by the first line of each marker, in marker order;

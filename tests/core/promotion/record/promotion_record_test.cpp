@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace bm::promotion {
@@ -57,18 +56,6 @@ TEST(PromotionLayout, NamesEveryLineExactlyOnce) {
     EXPECT_EQ(months[2].bigshowlogo, 57);
     EXPECT_EQ(titles[2].titlename, 115);
     EXPECT_EQ(titles[5].champ2, 174);
-}
-
-TEST(TemplatePromotion, DescribesABasicIndyWithNothingBooked) {
-    const auto& t = templatePromotion();
-    using namespace line;
-    EXPECT_EQ(t[size], "1");
-    EXPECT_EQ(t[shows[0].nameofshow], "House Show");
-    EXPECT_EQ(t[months[0].bigshowlogo], "") << "creation, not the template, sets it to NA";
-    EXPECT_EQ(t[titles[0].savedchamp], t[titles[0].currentchamp]);
-    EXPECT_EQ(t[nameofbigshow], "None");
-    const auto filled = std::count_if(t.begin(), t.end(), [](auto v) { return !v.empty(); });
-    EXPECT_EQ(filled, 46);
 }
 
 TEST(PromotionRecord, ShortRecordsReadEmptyAndGrowBeforeASet) {
