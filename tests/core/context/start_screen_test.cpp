@@ -81,30 +81,27 @@ TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
 
     using A = std::array<bool, kMenuButtonCount>;
     const struct {
-        const char* name;
-        std::function<void()> enter;
+        ContextKind kind;
+        const char* name; // chosen from the list
         const char* folder;
         std::string_view heading;
         A enabled; // promotions, wrestlers, start date, venues, dates, scenario, info
     } cases[] = {
-        {"scenario",
-         [&] {
-             start.editScenario();
-             choose("Old Times");
-         },
-         "\\Scenarios\\Old Times\\", kHeadingScenario, A{true, true, true, true, true, true, true}},
-        {"saved game",
-         [&] {
-             start.editSavedGame();
-             choose("Season Two");
-         },
-         "\\Season Two\\", kHeadingSavedGame, A{false, true, false, false, true, false, false}},
-        {"new game after a saved game", [&] { start.editNewGameData(); }, "\\Data\\",
-         kHeadingNewGame, A{true, true, true, true, true, false, false}},
+        {ContextKind::Scenario, "Old Times", "\\Scenarios\\Old Times\\", kHeadingScenario,
+         A{true, true, true, true, true, true, true}},
+        {ContextKind::SavedGame, "Season Two", "\\Season Two\\", kHeadingSavedGame,
+         A{false, true, false, false, true, false, false}},
+        {ContextKind::NewGameData, "new game after a saved game", "\\Data\\", kHeadingNewGame,
+         A{true, true, true, true, true, false, false}},
     };
     ASSERT_TRUE(start.startUp());
     for (const auto& c : cases) {
-        c.enter();
+        if (c.kind == ContextKind::NewGameData) {
+            start.editNewGameData();
+        } else {
+            c.kind == ContextKind::Scenario ? start.editScenario() : start.editSavedGame();
+            choose(c.name);
+        }
         EXPECT_EQ(editor.context.folder(), c.folder) << c.name;
         EXPECT_EQ(menu.heading(), c.heading) << c.name;
         EXPECT_EQ(enabled(), c.enabled) << c.name;

@@ -3,6 +3,7 @@
 #include "support/step_fixture.h"
 
 #include <filesystem>
+#include <tuple>
 
 namespace bm::promotion {
 namespace {
@@ -93,29 +94,28 @@ TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
     chooser.act(); // nothing selected
     EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
     for (const auto& c : cases) {
-        const std::string label = "case " + std::to_string(&c - cases);
+        SCOPED_TRACE("case " + std::to_string(&c - cases));
         game.writeLines("Data/beta.fed", c.lines);
         laterStep.shownNames.clear();
         navigator.go(Screen::PromotionChooser);
         chooser.select(1);
         chooser.act();
-        EXPECT_EQ(chooser.record().lines(), c.lines) << label << ": loaded as stored";
+        const auto& record = chooser.record();
+        EXPECT_EQ(record.lines(), c.lines) << "loaded as stored";
         EXPECT_EQ(chooser.nameoffile(), "beta.fed");
         EXPECT_EQ(laterStep.shownNames, std::vector<std::string>{c.lines[1]});
-        EXPECT_EQ(navigator.current(), Screen::Step1) << label;
+        EXPECT_EQ(navigator.current(), Screen::Step1);
         for (const auto& p : kStep1Prompts) {
-            EXPECT_EQ(step1.shown(p.field), chooser.record().get(p.recordLine())) << label;
+            EXPECT_EQ(step1.shown(p.field), record.get(p.recordLine()));
         }
-        EXPECT_EQ(step1.promlogo(), chooser.record().get(line::promlogo)) << label;
-        EXPECT_EQ(step1.description(), chooser.record().get(line::description)) << label;
-        EXPECT_EQ(step1.size().index(), c.size) << label;
-        if (c.size < 0) {
-            EXPECT_EQ(step1.size().text(), chooser.record().get(size)) << label;
-        }
-        EXPECT_EQ(step1.rostersplit().text(), chooser.record().get(rostersplit)) << label;
-        EXPECT_EQ(step1.brandsEnabled(), c.brands) << label;
-        EXPECT_EQ(step1.tvcoverage().index(), c.coverage) << label;
-        EXPECT_EQ(step1.tvcoverage().text(), chooser.record().get(tvcoverage)) << label;
+        EXPECT_EQ(
+            std::tuple(step1.size().index(), step1.brandsEnabled(), step1.tvcoverage().index()),
+            std::tuple(c.size, c.brands, c.coverage));
+        EXPECT_EQ(std::tuple(step1.promlogo(), step1.description(), step1.rostersplit().text(),
+                             step1.tvcoverage().text()),
+                  std::tuple(record.get(promlogo), record.get(description), record.get(rostersplit),
+                             record.get(tvcoverage)));
+        EXPECT_TRUE(c.size >= 0 || step1.size().text() == record.get(size));
     }
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(dialogs.busyNow());

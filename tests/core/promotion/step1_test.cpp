@@ -143,17 +143,10 @@ TEST_F(Step1Test, RosterSplitEnablesTheBrandsAndKeepsTheirNames) {
 }
 
 TEST_F(Step1Test, DescriptionIsStoredOnEveryChangeWithoutLineBreaks) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"A rising indy", "A rising indy"},
-        {"two\r\nlines", "two lines"},
-        {"lf\nand\rcr", "lf and cr"},
-        {"\r\n\r\n", "  "},
-        {"", ""},
-    };
-    for (const auto& [typed, stored] : cases) {
+    for (const char* typed : {"lf\nand\r\ncr\r", ""}) {
         step.typeDescription(typed);
-        EXPECT_EQ(record.get(line::description), stored) << typed;
-        EXPECT_EQ(step.description(), stored) << typed;
+        EXPECT_EQ(record.get(line::description), *typed ? "lf and cr " : "");
+        EXPECT_EQ(step.description(), record.get(line::description));
     }
     step.descriptionHelp();
     ASSERT_EQ(dialogs.shown().size(), 1u);
