@@ -18,6 +18,11 @@ inline platform::Lines withLines(platform::Lines lines, LineChanges changes) {
     return lines;
 }
 
+// The new promotion's template with some lines replaced.
+inline platform::Lines templateWith(const LineChanges& changes) {
+    return withLines(promotion::makeTemplateRecord().lines(), changes);
+}
+
 // The editor on a new promotion ("new.fed"), with no box shown yet.
 class PromotionStepTest : public EditorTest {
 protected:
@@ -37,7 +42,7 @@ protected:
     // Edits "odd.fed", the template with these lines changed, loaded
     // through the chooser as the user would; its lines.
     platform::Lines load(const LineChanges& changes) {
-        const auto lines = withLines(promotion::makeTemplateRecord().lines(), changes);
+        const auto lines = templateWith(changes);
         game.writeLines("Data/odd.fed", lines);
         editor.chooser.setMode(promotion::ChooserMode::Edit);
         editor.chooser.select(0);
