@@ -97,7 +97,8 @@ int rowOf(const std::vector<std::string>& list, std::string_view entry) {
     return static_cast<int>(it - list.begin());
 }
 
-// Texts that do not fit the room their layout gave them.
+// A window too large for the screen with its frame, and texts given less
+// room than they need.
 void checkFits(const std::string& name, QWidget* window) {
     const QSize size = window->frameSize();
     if (size.width() + kFrameAllowance > kScreenWidth ||
