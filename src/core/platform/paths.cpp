@@ -84,9 +84,21 @@ std::vector<std::string> listFiles(const fs::path& folder, std::string_view patt
     return names;
 }
 
-Status createFolder(const fs::path& path) {
-    if (const os::Error error = os::makeFolder(path)) {
+Status createFolder(const fs::path& path, bool* existed) {
+    const os::Error error = os::makeFolder(path);
+    if (existed != nullptr) {
+        *existed = os::isExisting(error);
+    }
+    if (error) {
         return Status::failure("The folder \"" + path.string() + "\" could not be created (" +
+                               os::reason(error) + ").");
+    }
+    return Status::success();
+}
+
+Status removeEmptyFolder(const fs::path& path) {
+    if (const os::Error error = os::removeFolder(path)) {
+        return Status::failure("The folder \"" + path.string() + "\" could not be removed (" +
                                os::reason(error) + ").");
     }
     return Status::success();
