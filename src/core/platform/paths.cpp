@@ -104,14 +104,24 @@ Status removeEmptyFolder(const fs::path& path) {
     return Status::success();
 }
 
+namespace {
+
+// The system reads a name only up to a NUL byte: a name that holds one would
+// stand for another file, and no file has it.
+bool holdsNul(const fs::path& path) {
+    return path.native().find(fs::path::value_type{}) != fs::path::string_type::npos;
+}
+
+} // namespace
+
 bool fileExists(const fs::path& path) {
     std::error_code ec;
-    return fs::exists(path, ec);
+    return !holdsNul(path) && fs::exists(path, ec);
 }
 
 bool isFile(const fs::path& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    return !holdsNul(path) && fs::is_regular_file(path, ec);
 }
 
 bool isSafeFileName(std::string_view name) {

@@ -292,6 +292,7 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
         {"a.fed", withLogo("C:crest.jpg"), showsOk, "''C:crest.jpg" + missing},
         {"a.fed", withLogo("\\crest.jpg"), showsOk, "''\\crest.jpg" + missing},
         {"a.fed", withLogo("CON"), showsOk, "''CON" + missing},
+        {"a.fed", withLogo(std::string("crest.jpg\0.gif", 14)), showsOk, ".gif" + missing},
         {"a.fed", withLogo("sub"), showsOk, "''sub" + missing},
     };
     const std::string folder = "Scenarios/S/";
