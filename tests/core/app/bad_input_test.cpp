@@ -38,6 +38,21 @@ std::string wrestlers(const std::string& value = {}) {
     return roster::rosterBytes(one);
 }
 
+// As a file written with bare LF line ends.
+std::string bareLineFeeds(std::string bytes) {
+    std::erase(bytes, '\r');
+    return bytes;
+}
+
+// One wrestler more than the game can index.
+std::string tooManyWrestlers() {
+    std::string bytes;
+    for (std::size_t i = 0; i <= roster::kMaxWrestlers; ++i) {
+        bytes += wrestlers();
+    }
+    return bytes;
+}
+
 class BadInput : public test::EditorTest {
 protected:
     // Opens the screen that reads `file`; true when it was shown.
@@ -107,10 +122,6 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
     const std::string kLong(100'000, 'W');
     const auto firstLine = [](const std::string& good, const std::string& line) {
         return line + good.substr(good.find("\r\n"));
-    };
-    const auto bareLineFeeds = [](std::string bytes) {
-        std::erase(bytes, '\r');
-        return bytes;
     };
     std::string overlong;
     for (int i = 0; i < 5000; ++i) {
@@ -256,10 +267,6 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
         return crlf(record.lines());
     };
     const std::string one = wrestlers();
-    std::string tooMany;
-    for (std::size_t i = 0; i <= roster::kMaxWrestlers; ++i) {
-        tooMany += one;
-    }
     const std::string fed = withLogo("crest.jpg");
     const std::string missing = "''..... ** MISSING **";
     const std::string showsOk = "no problems with the dates of Next Big Shows";
@@ -277,12 +284,13 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
         {"wrestlers.bm1", "", "no wrestlers in the wrestlers.bm1 file", "''crest.jpg''..... OK"},
         {"wrestlers.bm1", one.substr(0, one.size() / 2),
          "wrestlers.bm1\" cannot be checked to its end", "''crest.jpg''..... OK"},
-        {"wrestlers.bm1", tooMany, "wrestlers.bm1\" holds 32768 wrestlers, more than the 32767",
-         "''crest.jpg''..... OK"},
+        {"wrestlers.bm1", tooManyWrestlers(),
+         "wrestlers.bm1\" holds 32768 wrestlers, more than the 32767", "''crest.jpg''..... OK"},
         {"wrestlers.bm1", wrestlers(bytes), "\" is not a month name followed by", "OK (1 found)"},
         {"a.fed", "", "a.fed has only 0 lines, too few to hold",
          "a.fed has only 0 lines, too few to name"},
         {"a.fed", fed.substr(0, fed.size() / 3), "a.fed has only ", "a.fed has only "},
+        {"a.fed", std::string(2 << 20, 'F'), "a.fed has only 1 line,", "a.fed has only 1 line,"},
         {"a.fed", withLogo(bytes), showsOk, bytes + missing},
         {"a.fed", withLogo(std::string(100'000, 'W')), showsOk, "WW" + missing},
         {"a.fed", withLogo("sub\\crest.jpg"), showsOk, "''sub\\crest.jpg''..... OK"},
@@ -328,11 +336,6 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
 // by name, and no file, wrestler or text box changes.
 TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWholeAndNamesStayInTheFolder) {
     const std::string theirs = wrestlers(test::everyByteButLineEnds()); // not "Cass Vane"
-    const std::string one = wrestlers();
-    std::string tooMany;
-    for (std::size_t i = 0; i <= roster::kMaxWrestlers; ++i) {
-        tooMany += one;
-    }
     const std::string folder = "(folder)";
     const std::string unsafe(roster::kUnsafeFileName);
     const struct {
@@ -344,14 +347,8 @@ TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWholeAndNamesStayInTheFolder) 
         {"other.bm1", theirs, ""},
         {"other.bm1", wrestlers(std::string(100'000, 'W')), ""},
         {"other.bm1", theirs.substr(0, theirs.size() / 2), "other.bm1"},
-        {"other.bm1",
-         [&] {
-             auto b = theirs;
-             std::erase(b, '\r');
-             return b;
-         }(),
-         "other.bm1"},
-        {"other.bm1", tooMany, "other.bm1"},
+        {"other.bm1", bareLineFeeds(theirs), "other.bm1"},
+        {"other.bm1", tooManyWrestlers(), "other.bm1"},
         {"other.bm1", folder, "other.bm1"},
         {"CON.bm1", "", unsafe},
         {"..\\other.bm1", "", unsafe},
