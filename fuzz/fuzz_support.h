@@ -110,11 +110,12 @@ private:
                 ("bm-fuzz-" + std::to_string(static_cast<long>(::getpid())));
         std::filesystem::create_directories(root_ / "Data");
         std::filesystem::current_path(root_);
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-            std::filesystem::remove_all(get().root_, ec);
-        });
+    }
+    // Runs when the process ends normally; a crash leaves the folder to look at.
+    ~Game() {
+        std::error_code ec;
+        std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+        std::filesystem::remove_all(root_, ec);
     }
     std::filesystem::path root_;
 };

@@ -2,6 +2,7 @@
 // screens: never a crash, a message naming what the user must deal with, and
 // the data as they were.
 #include "core/promotion/record/promotion_record.h"
+#include "core/roster/bulk_tools.h"
 #include "core/roster/roster.h"
 #include "core/roster/stat_editor.h"
 #include "core/text/numbers.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,21 @@ std::string wrestlers(const std::string& value = {}) {
     roster::Roster one;
     one.append(record);
     return roster::rosterBytes(one);
+}
+
+// As a file written with bare LF line ends.
+std::string bareLineFeeds(std::string bytes) {
+    std::erase(bytes, '\r');
+    return bytes;
+}
+
+// One wrestler more than the game can index.
+std::string tooManyWrestlers() {
+    std::string bytes;
+    for (std::size_t i = 0; i <= roster::kMaxWrestlers; ++i) {
+        bytes += wrestlers();
+    }
+    return bytes;
 }
 
 class BadInput : public test::EditorTest {
@@ -105,10 +122,6 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
     const std::string kLong(100'000, 'W');
     const auto firstLine = [](const std::string& good, const std::string& line) {
         return line + good.substr(good.find("\r\n"));
-    };
-    const auto bareLineFeeds = [](std::string bytes) {
-        std::erase(bytes, '\r');
-        return bytes;
     };
     std::string overlong;
     for (int i = 0; i < 5000; ++i) {
@@ -240,6 +253,145 @@ TEST_F(BadInput, TypedNumbersStayFiniteAndNamesStayInTheGameFolder) {
         EXPECT_NE(entry.path().extension(), ".fed") << entry.path();
     }
     EXPECT_FALSE(fs::exists(game.root().parent_path() / "b"));
+}
+
+// The whole-folder checks on a scenario with one damaged file or odd logo
+// name: the report names the file at fault, the rest of it still comes, and
+// no file changes.
+TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
+    const std::string bytes = test::everyByteButLineEnds();
+    const std::string mainData = crlf({"BM13", "7", "Wednesday", "18", "August", "2004"});
+    const auto withLogo = [](const std::string& logo) {
+        auto record = promotion::makeTemplateRecord();
+        record.set(promotion::line::promlogo, logo);
+        return crlf(record.lines());
+    };
+    const std::string one = wrestlers();
+    const std::string fed = withLogo("crest.jpg");
+    const std::string missing = "''..... ** MISSING **";
+    const std::string showsOk = "no problems with the dates of Next Big Shows";
+    const struct {
+        std::string file; // in the scenario's folder
+        std::string bytes;
+        std::string dates;    // in the date check's report
+        std::string scenario; // in the scenario check's report
+    } cases[] = {
+        {"maindata.bm1", "", "maindata.bm1\" has 0 lines, too few", "maindata.bm1 file.....OK"},
+        {"maindata.bm1", mainData.substr(0, 20), "maindata.bm1\" has 3 lines", "OK (1 found)"},
+        {"maindata.bm1", std::string(2 << 20, '7'), "maindata.bm1\" has 1 line,", "OK (1 found)"},
+        {"maindata.bm1", crlf({"BM13", "7", "Wednesday", "18", bytes, "2004"}),
+         "maindata.bm1\" cannot be read: its month", "OK (1 found)"},
+        {"wrestlers.bm1", "", "no wrestlers in the wrestlers.bm1 file", "''crest.jpg''..... OK"},
+        {"wrestlers.bm1", one.substr(0, one.size() / 2),
+         "wrestlers.bm1\" cannot be checked to its end", "''crest.jpg''..... OK"},
+        {"wrestlers.bm1", tooManyWrestlers(),
+         "wrestlers.bm1\" holds 32768 wrestlers, more than the 32767", "''crest.jpg''..... OK"},
+        {"wrestlers.bm1", wrestlers(bytes), "\" is not a month name followed by", "OK (1 found)"},
+        {"a.fed", "", "a.fed has only 0 lines, too few to hold",
+         "a.fed has only 0 lines, too few to name"},
+        {"a.fed", fed.substr(0, fed.size() / 3), "a.fed has only ", "a.fed has only "},
+        {"a.fed", std::string(2 << 20, 'F'), "a.fed has only 1 line,", "a.fed has only 1 line,"},
+        {"a.fed", withLogo(bytes), showsOk, bytes + missing},
+        {"a.fed", withLogo(std::string(100'000, 'W')), showsOk, "WW" + missing},
+        {"a.fed", withLogo("sub\\crest.jpg"), showsOk, "''sub\\crest.jpg''..... OK"},
+        {"a.fed", withLogo("..\\Data\\crest.jpg"), showsOk, "''..\\Data\\crest.jpg" + missing},
+        {"a.fed", withLogo("sub\\..\\crest.jpg"), showsOk, "''sub\\..\\crest.jpg" + missing},
+        {"a.fed", withLogo("sub/./crest.jpg"), showsOk, "''sub/./crest.jpg" + missing},
+        {"a.fed", withLogo("C:crest.jpg"), showsOk, "''C:crest.jpg" + missing},
+        {"a.fed", withLogo("\\crest.jpg"), showsOk, "''\\crest.jpg" + missing},
+        {"a.fed", withLogo("CON"), showsOk, "''CON" + missing},
+        {"a.fed", withLogo(std::string("crest.jpg\0.gif", 14)), showsOk, ".gif" + missing},
+        {"a.fed", withLogo("sub"), showsOk, "''sub" + missing},
+    };
+    const std::string folder = "Scenarios/S/";
+    const std::map<std::string, std::string> good{{"maindata.bm1", mainData},
+                                                  {"venues.txt", readers()[1].good},
+                                                  {"wrestlers.bm1", one},
+                                                  {"a.fed", fed}};
+    game.write("Images/crest.jpg", "x");
+    game.write("Images/sub/crest.jpg", "x");
+    game.write("Data/crest.jpg", "x");
+    editor.context.enter(context::ContextKind::Scenario, "\\Scenarios\\S\\");
+    editor.context.enableAll();
+    for (const auto& c : cases) {
+        for (const auto& [file, content] : good) {
+            game.write(folder + file, file == c.file ? c.bytes : content);
+        }
+        const std::string where = c.file + ": " + c.bytes.substr(0, 40);
+        editor.menu.press(MenuButton::CheckDates);
+        EXPECT_NE(editor.menu.reportText().find(c.dates), std::string::npos)
+            << where << "\n"
+            << editor.menu.reportText().substr(0, 400);
+        editor.menu.press(MenuButton::CheckScenario);
+        EXPECT_NE(editor.menu.reportText().find(c.scenario), std::string::npos)
+            << where << "\n"
+            << editor.menu.reportText().substr(0, 400);
+        EXPECT_EQ(game.read(folder + c.file), c.bytes) << where;
+    }
+}
+
+// The other roster file of "Export This Roster Into Another Roster File",
+// damaged or oddly named, and odd names for a promotion's export: a whole
+// file takes the wrestlers and keeps its own bytes; anything else is refused
+// by name, and no file, wrestler or text box changes.
+TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWholeAndNamesStayInTheFolder) {
+    const std::string theirs = wrestlers(test::everyByteButLineEnds()); // not "Cass Vane"
+    const std::string folder = "(folder)";
+    const std::string unsafe(roster::kUnsafeFileName);
+    const struct {
+        std::string name;    // typed
+        std::string bytes;   // of Data/<name>
+        std::string refusal; // in the message; "" when merged
+    } cases[] = {
+        {"other.bm1", "", ""},
+        {"other.bm1", theirs, ""},
+        {"other.bm1", wrestlers(std::string(100'000, 'W')), ""},
+        {"other.bm1", theirs.substr(0, theirs.size() / 2), "other.bm1"},
+        {"other.bm1", bareLineFeeds(theirs), "other.bm1"},
+        {"other.bm1", tooManyWrestlers(), "other.bm1"},
+        {"other.bm1", folder, "other.bm1"},
+        {"CON.bm1", "", unsafe},
+        {"..\\other.bm1", "", unsafe},
+        {"a/other.bm1", "", unsafe},
+        {"*?#[.bm1", "", unsafe},
+    };
+    const auto roster = readers()[2];
+    for (const auto& c : cases) {
+        ASSERT_TRUE(read(roster, roster.good));
+        fs::remove_all(game.path("Data/other.bm1"));
+        if (c.bytes == folder) {
+            game.makeFolder("Data/other.bm1");
+        } else if (c.refusal != unsafe) {
+            game.write("Data/" + c.name, c.bytes);
+        }
+        const std::string where = c.name + ": " + c.bytes.substr(0, 40);
+        dialogs.reply(c.name);
+        editor.bulkTools.exportIntoAnotherFile();
+        const std::string said = lastShown().text;
+        if (c.refusal.empty()) {
+            EXPECT_EQ(said, roster::kRosterExported) << where;
+            EXPECT_EQ(game.read("Data/other.bm1"), c.bytes + roster.good) << where;
+        } else {
+            EXPECT_NE(said.find(c.refusal), std::string::npos) << where << ": " << said;
+            EXPECT_TRUE(c.bytes == folder || c.refusal == unsafe ||
+                        game.read("Data/" + c.name) == c.bytes)
+                << where;
+        }
+        EXPECT_EQ(roster::rosterBytes(editor.rosterScreen.roster()), roster.good) << where;
+        EXPECT_FALSE(editor.rosterScreen.hasUnsavedChanges()) << where;
+
+        // The same name for a promotion's export: made only as a new file of
+        // the folder.
+        fs::remove_all(game.path("Data/other.bm1"));
+        dialogs.clear();
+        editor.bulkTools.type(roster::Box::ExportPromotion, "Free Agent");
+        editor.bulkTools.type(roster::Box::ExportFile, c.name);
+        editor.bulkTools.go(roster::ToolRow::Export);
+        const bool made = c.refusal != unsafe;
+        EXPECT_EQ(game.exists("Data/" + c.name), made) << where;
+        EXPECT_EQ(editor.bulkTools.text(roster::Box::ExportFile), made ? "" : c.name) << where;
+    }
+    EXPECT_FALSE(fs::exists(game.root().parent_path() / "other.bm1"));
 }
 
 // Files in Images that are not images are listed by name like any other: the

@@ -1,6 +1,7 @@
 #include "core/context/scenario_creator.h"
 
 #include "support/editor_fixture.h"
+#include "support/fault.h"
 
 #include <filesystem>
 #include <string>
@@ -158,6 +159,22 @@ TEST_F(ScenarioTest, AMissingBaseFileOrScenariosFolderStopsBeforeAnythingIsMade)
         EXPECT_FALSE(fresh.exists("Scenarios/New World")) << missing;
         EXPECT_EQ(editor.context.folder(), "\\Data\\") << missing;
     }
+}
+
+// A copy that fails, and then the removal of the folder too: the user is told
+// which folder is left to delete.
+TEST_F(ScenarioTest, AHalfMadeFolderThatCannotBeRemovedIsNamed) {
+    platform::FaultPlan plan;
+    // The venues copy fails; its temporary file and the main data copy go,
+    // the folder stays.
+    plan.fail(test::Op::Write, 2, EIO).fail(test::Op::Delete, 3, EBUSY);
+    dialogs.reply("New World");
+    editor.start.createScenario();
+    EXPECT_NE(lastShown().text.find("\"" + game.path("Scenarios/New World").string() +
+                                    "\" could not be removed again: please delete it"),
+              std::string::npos)
+        << lastShown().text;
+    EXPECT_EQ(entries(game.path("Scenarios/New World")), Texts{});
 }
 
 TEST_F(ScenarioTest, TheInformationScreenEditsEachValueAndOkWritesTheFileWithItsExtraLines) {
