@@ -3,6 +3,8 @@
 #include "support/editor_fixture.h"
 
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,6 +35,21 @@ protected:
         const auto before = record.lines();
         act();
         EXPECT_EQ(record.lines(), withLines(before, changes));
+    }
+    // Editing `field` asks with this title and message, offering what the
+    // field shows; Cancel changes nothing.
+    template <typename Step, typename Field>
+    void expectPrompt(Step& step, Field field, std::string_view title, std::string_view message) {
+        const std::string offered = step.shown(field);
+        dialogs.clear();
+        dialogs.reply("");
+        expectChanges([&] { step.edit(field); }, {});
+        ASSERT_EQ(dialogs.shown().size(), 1u) << title;
+        const auto& p = dialogs.shown()[0];
+        EXPECT_EQ(std::tuple(p.kind, p.title, p.text, p.initial),
+                  std::tuple(ScriptedDialogs::Kind::Prompt, title, message, offered));
+        EXPECT_EQ(step.shown(field), offered) << title;
+        dialogs.clear();
     }
     // Edits "odd.fed", the template with these lines changed, loaded
     // through the chooser as the user would; its lines.
