@@ -30,6 +30,25 @@ protected:
         editor.promotionMenu.createPromotion();
         dialogs.clear();
     }
+    // Values written joined by "|", as tables here write a block of lines
+    // or a screen's fields.
+    static std::string joined(const std::vector<std::string>& parts) {
+        std::string s;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            s += (i ? "|" : "") + parts[i];
+        }
+        return s;
+    }
+    std::string linesFrom(int first, int count) const {
+        const auto at = record.lines().begin() + first;
+        return joined({at, at + count});
+    }
+    void setLines(int first, std::string_view values) {
+        for (std::size_t from = 0, bar = 0; bar != std::string_view::npos; from = bar + 1) {
+            bar = values.find('|', from);
+            record.set(first++, std::string(values.substr(from, bar - from)));
+        }
+    }
     // Runs `act` and checks that exactly `changes` reached the record.
     template <typename Act> void expectChanges(Act act, const LineChanges& changes) {
         const auto before = record.lines();

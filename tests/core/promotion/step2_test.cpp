@@ -2,20 +2,14 @@
 
 #include "support/step_fixture.h"
 
-#include <array>
 #include <tuple>
 
 namespace bm::promotion {
 namespace {
 
-using test::withLines;
-using Block = std::array<std::string, 7>;
-// Name, day, logo, brand, type, bar, percentage, rating.
-using Shown = std::tuple<std::string, std::string, std::string, std::string, std::string, int,
-                         std::string, std::string>;
-
-const Block kRemoved{"", "Monday", "NA", "All", "House", "0", ""};
-const Block kFury{"Night Fury", "Friday", "fury.gif", "Brand 2", "TV", "150", "350"};
+// A show's seven lines from its name on, and its fields (name, day, logo,
+// brand, type, bar, percentage, rating), joined by "|".
+constexpr const char* kFury = "Night Fury|Friday|fury.gif|Brand 2|TV|150|350";
 
 std::string sameDayWarning(const std::string& show) {
     return "WARNING!\r\nYour " + show +
@@ -27,53 +21,38 @@ class Step2Test : public test::PromotionStepTest {
 protected:
     Step2& step = editor.step2;
 
-    static platform::Lines withBlock(platform::Lines lines, int show, const Block& block) {
-        std::copy(block.begin(), block.end(), lines.begin() + line::shows[show].nameofshow);
-        return lines;
+    std::string block(int show) const { return linesFrom(line::shows[show].nameofshow, 7); }
+    void setBlock(int show, std::string_view lines) {
+        setLines(line::shows[show].nameofshow, lines);
     }
-    void setBlock(int show, const Block& block) {
-        record.assign(withBlock(record.lines(), show, block));
-    }
-    Shown shown() const {
-        return {step.shown(Step2Field::nameofshow),
-                step.showday().text(),
-                step.showlogo(),
-                step.showbrand().text(),
-                step.showtype().text(),
-                step.popularity().position(),
-                step.percentage(),
-                step.shown(Step2Field::tvrating)};
+    std::string shown() const {
+        return joined({step.shown(Step2Field::nameofshow), step.showday().text(), step.showlogo(),
+                       step.showbrand().text(), step.showtype().text(),
+                       std::to_string(step.popularity().position()), step.percentage(),
+                       step.shown(Step2Field::tvrating)});
     }
 };
 
 TEST_F(Step2Test, SelectingShowsTheBlockAndCompletesAShowWithoutName) {
     const struct {
         int show;
-        Block stored;
-        Shown shown;
-        Block after;
+        const char *stored, *shown, *after;
     } cases[] = {
-        {1, {}, {"None", "Monday", "NA", "All", "House", 0, "0%", ""}, kRemoved},
-        {2,
-         kFury,
-         {"Night Fury", "Friday", "fury.gif", "Brand 2", "TV", 100, "150%", "3.5"},
-         kFury},
-        {3,
-         {"", "Funday", "old.gif", "", "PPV", "-5", "9"},
-         {"None", "Funday", "NA", "All", "PPV", 0, "0%", "9"},
-         {"", "Funday", "NA", "All", "PPV", "0", "9"}},
-        {1,
-         {"Late Brawl", "", "", "", "TV", "abc", "x"},
-         {"Late Brawl", "Monday", "NA", "All", "TV", 0, "abc%", "0"},
-         {"Late Brawl", "", "", "", "TV", "abc", "x"}},
-        {0, {}, {"", "", "", "", "", 0, "%", ""}, {}}, // show 1 has no defaults
+        {1, "||||||", "None|Monday|NA|All|House|0|0%|", "|Monday|NA|All|House|0|"},
+        {2, kFury, "Night Fury|Friday|fury.gif|Brand 2|TV|100|150%|3.5", kFury},
+        {3, "|Funday|old.gif||PPV|-5|9", "None|Funday|NA|All|PPV|0|0%|9", "|Funday|NA|All|PPV|0|9"},
+        {1, "Late Brawl||||TV|abc|x", "Late Brawl|Monday|NA|All|TV|0|abc%|0",
+         "Late Brawl||||TV|abc|x"},
+        {0, "||||||", "|||||0|%|", "||||||"}, // show 1 has no defaults
     };
     for (const auto& c : cases) {
         setBlock(c.show, c.stored);
         const auto before = record.lines();
         step.selectShow(c.show);
         EXPECT_EQ(shown(), c.shown) << c.show;
-        EXPECT_EQ(record.lines(), withBlock(before, c.show, c.after)) << c.show;
+        EXPECT_EQ(block(c.show), c.after) << c.show;
+        setBlock(c.show, c.stored);
+        EXPECT_EQ(record.lines(), before) << "only the selected block changes";
     }
     EXPECT_TRUE(dialogs.shown().empty());
 }
@@ -99,7 +78,7 @@ TEST_F(Step2Test, NoneRemovesShowsTwoToFourOnly) {
         dialogs.reply(c.reply);
         expectChanges([&] { step.edit(Step2Field::nameofshow); }, c.changes);
     }
-    EXPECT_EQ(shown(), Shown("None", "Monday", "NA", "All", "House", 0, "0%", ""));
+    EXPECT_EQ(shown(), "None|Monday|NA|All|House|0|0%|");
     EXPECT_EQ(dialogs.texts()[1], "You must have a primary show 1.");
     EXPECT_EQ(dialogs.shown().size(), 4u);
 }
@@ -108,9 +87,9 @@ TEST_F(Step2Test, ADayWarnsOncePerExistingShowOnItInShowOrder) {
     const std::string warning[] = {
         sameDayWarning("Primary Show 1"), sameDayWarning("Primary Show 2"),
         sameDayWarning("Secondary Show 1"), sameDayWarning("Secondary Show 2")};
-    setBlock(1, {"Iron Hour", "Friday"});
-    setBlock(2, {"", "Wednesday"}); // no show: clashes with nothing, either way
-    setBlock(3, {"Late Brawl", "Wednesday"});
+    setBlock(1, "Iron Hour|Friday");
+    setBlock(2, "|Wednesday"); // no show: clashes with nothing, either way
+    setBlock(3, "Late Brawl|Wednesday");
     const std::tuple<int, int, std::vector<std::string>> cases[] = {
         {1, 2, {warning[0], warning[3]}}, {2, 2, {}}, {0, 4, {}}, {0, 2, {warning[1], warning[3]}},
         {3, 2, {warning[0], warning[1]}},
@@ -222,7 +201,7 @@ TEST_F(Step2Test, LoadingShowsShowOneAsStored) {
     step.selectShow(3);
     const auto file = load({{13, "Caturday"}, {16, "TV"}, {17, "250"}, {18, "28"}});
     EXPECT_EQ(step.shows().selected(), 0);
-    EXPECT_EQ(shown(), Shown("House Show", "Caturday", "NA", "All", "TV", 100, "250%", "0.28"));
+    EXPECT_EQ(shown(), "House Show|Caturday|NA|All|TV|100|250%|0.28");
     EXPECT_EQ(record.lines(), file);
 }
 

@@ -22,24 +22,12 @@ class Step6Test : public test::PromotionStepTest {
 protected:
     Step6& step = editor.step6;
 
-    static std::string joined(const std::vector<std::string>& parts) {
-        std::string s;
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            s += (i ? "|" : "") + parts[i];
-        }
-        return s;
-    }
     std::string block(int item) const {
         const auto& b = line::titles[static_cast<std::size_t>(item)];
-        return joined(
-            {record.lines().begin() + b.first, record.lines().begin() + b.first + b.count});
+        return linesFrom(b.first, b.count);
     }
     void setBlock(int item, std::string_view lines) {
-        int ln = line::titles[static_cast<std::size_t>(item)].first;
-        for (std::size_t from = 0, bar = 0; bar != std::string_view::npos; from = bar + 1) {
-            bar = lines.find('|', from);
-            record.set(ln++, std::string(lines.substr(from, bar - from)));
-        }
+        setLines(line::titles[static_cast<std::size_t>(item)].first, lines);
     }
     std::string screen() const {
         return joined({step.shown(TitleField::titlename), step.shown(TitleField::holdername),

@@ -12,7 +12,7 @@ namespace {
 
 using F = Step8Field;
 using ui::Screen;
-using Six = std::array<std::string, 6>;
+constexpr const char* kBothOn = "Chat|Dee|Weekly|Chat|Dee|Weekly";
 
 class Step8Test : public test::PromotionStepTest {
 protected:
@@ -22,21 +22,14 @@ protected:
         PromotionStepTest::SetUp();
         navigator.go(Screen::Step8);
     }
-    // Both segments on: name, host, show.
-    void bothSegmentsOn() {
-        for (const int first : {line::brand1talkshowname, line::brand2talkshowname}) {
-            record.set(first, "Chat");
-            record.set(first + 1, "Dee");
-            record.set(first + 2, "Weekly");
-        }
-        step.fillFromRecord();
-    }
-    Six shownFields() const {
-        Six all;
+    // The two segments' lines (name, host, show each) and fields, joined by "|".
+    std::string segments() const { return linesFrom(line::brand1talkshowname, 6); }
+    std::string shownFields() const {
+        std::vector<std::string> all;
         for (const auto& p : kStep8Prompts) {
-            all[static_cast<std::size_t>(p.field)] = step.shown(p.field);
+            all.push_back(step.shown(p.field));
         }
-        return all;
+        return joined(all);
     }
 };
 
@@ -71,7 +64,7 @@ TEST_F(Step8Test, EachTalkShowFieldPromptsWithItsTextsAndStoresTheReplyAsTyped) 
          "there is one. If there is no talk show segment for this promotion's 2nd brand, enter "
          "'NA'."},
     };
-    EXPECT_EQ(shownFields(), Six({"NA", "NA", "NA", "NA", "NA", "NA"})) << "both off when new";
+    EXPECT_EQ(shownFields(), "NA|NA|NA|NA|NA|NA") << "both off when new";
     for (const auto& c : cases) {
         expectPrompt(step, c.field, c.title, c.message);
         dialogs.reply("na \xa0");
@@ -81,31 +74,27 @@ TEST_F(Step8Test, EachTalkShowFieldPromptsWithItsTextsAndStoresTheReplyAsTyped) 
 }
 
 TEST_F(Step8Test, NaOrNoneSwitchesOffOnlyItsOwnSegment) {
-    using Three = std::array<std::string, 3>; // name, host, show
     const struct {
         F field;
-        const char* reply;
-        Three lines;
-        Three shown;
+        const char *reply, *lines, *shown;
     } cases[] = {
-        {F::brand1talkshowname, "NA", {"NA", "", ""}, {"NA", "NA", "NA"}},
-        {F::brand1talkshowname, "None", {"NA", "", ""}, {"NA", "NA", "NA"}},
-        {F::talkshow1showname, "None", {"NA", "", ""}, {"NA", "NA", "None"}},
-        {F::brand2talkshowhost, "None", {"NA", "", ""}, {"NA", "None", "NA"}},
-        {F::talkshow2showname, "NA", {"NA", "", ""}, {"NA", "NA", "NA"}},
-        {F::brand2talkshowname, "NONE", {"NONE", "Dee", "Weekly"}, {"NONE", "Dee", "Weekly"}},
+        {F::brand1talkshowname, "NA", "NA|||Chat|Dee|Weekly", "NA|NA|NA|Chat|Dee|Weekly"},
+        {F::brand1talkshowname, "None", "NA|||Chat|Dee|Weekly", "NA|NA|NA|Chat|Dee|Weekly"},
+        {F::talkshow1showname, "None", "NA|||Chat|Dee|Weekly", "NA|NA|None|Chat|Dee|Weekly"},
+        {F::brand2talkshowhost, "None", "Chat|Dee|Weekly|NA||", "Chat|Dee|Weekly|NA|None|NA"},
+        {F::talkshow2showname, "NA", "Chat|Dee|Weekly|NA||", "Chat|Dee|Weekly|NA|NA|NA"},
+        {F::brand2talkshowname, "NONE", "Chat|Dee|Weekly|NONE|Dee|Weekly",
+         "Chat|Dee|Weekly|NONE|Dee|Weekly"},
     };
     for (const auto& c : cases) {
-        bothSegmentsOn();
-        platform::Lines lines = record.lines();
+        setLines(line::brand1talkshowname, kBothOn);
+        step.fillFromRecord();
+        const auto before = record.lines();
         dialogs.reply(c.reply);
         step.edit(c.field);
-        const int first = c.field < F::brand2talkshowname ? 0 : 3;
-        std::copy(c.lines.begin(), c.lines.end(), lines.begin() + line::brand1talkshowname + first);
-        EXPECT_EQ(record.lines(), lines) << c.reply;
-        Six shown{"Chat", "Dee", "Weekly", "Chat", "Dee", "Weekly"};
-        std::copy(c.shown.begin(), c.shown.end(), shown.begin() + first);
-        EXPECT_EQ(shownFields(), shown) << c.reply;
+        EXPECT_EQ(std::tuple(segments(), shownFields()), std::tuple(c.lines, c.shown)) << c.reply;
+        setLines(line::brand1talkshowname, kBothOn);
+        EXPECT_EQ(record.lines(), before) << "only the segments change";
     }
 }
 
@@ -113,7 +102,7 @@ TEST_F(Step8Test, ShowsTheRecordAsStoredAndStoresEachChange) {
     // A segment's name shows as stored, an empty host or show as "NA".
     record.set(line::brand2talkshowname, "");
     step.fillFromRecord();
-    EXPECT_EQ(shownFields(), Six({"NA", "NA", "NA", "", "NA", "NA"}));
+    EXPECT_EQ(shownFields(), "NA|NA|NA||NA|NA");
     const struct {
         const char* popularity;
         int position;
