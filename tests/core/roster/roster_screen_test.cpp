@@ -1,50 +1,86 @@
-#include "core/roster/roster_screen.h"
-
+// The roster screen, its stat editor and its bulk tools, on a game folder.
+#include "core/roster/bulk_tools.h"
 #include "core/roster/roster_fixture.h"
+#include "core/roster/roster_screen.h"
+#include "core/roster/stat_editor.h"
+#include "support/editor_fixture.h"
+#include "support/fault.h"
 
+#include <cmath>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
 namespace bm::roster {
 namespace {
 
 namespace fs = std::filesystem;
-using Kind = bm::test::ScriptedDialogs::Kind;
-using test::Wrestler;
-using test::wrestlersFile;
+using Names = std::vector<std::string>;
 using ui::Icon;
 using ui::Screen;
 
-class RosterScreenTest : public test::RosterTest {};
+constexpr int kValue = 1; // the stat editor's value column
 
-TEST_F(RosterScreenTest, OpeningReadsTheFileAfreshOrCreatesAnEmptyOne) {
-    editor.menu.press(context::MenuButton::Wrestlers);
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(navigator.current(), Screen::Roster);
-    EXPECT_TRUE(game.exists("Data/wrestlers.bm1"));
-    EXPECT_EQ(file(), "");
-    EXPECT_EQ(screen.rowCount(), 0);
-    EXPECT_EQ(screen.totalnum(), "0");
-
-    screen.done();
-    openWith({{"Zed", "NWC"}, {"amy"}, {"Bo", "CCW", "3"}});
-    EXPECT_EQ(listed(), (std::vector<std::string>{"amy", "Bo", "Zed"}));
-    EXPECT_EQ(screen.cell(2, kPromotionColumn), "NWC");
-    EXPECT_EQ(screen.totalnum(), "3");
-
-    // A damaged file is refused by name; the menu stays and nothing is lost.
-    screen.done();
-    const std::string damaged = wrestlersFile({{"Cy"}}) + "half\r\n";
-    game.write("Data/wrestlers.bm1", damaged);
-    editor.menu.press(context::MenuButton::Wrestlers);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
-    EXPECT_NE(dialogs.shown()[0].text.find(game.path("Data/wrestlers.bm1").string()),
-              std::string::npos);
-    EXPECT_EQ(navigator.current(), Screen::EditingMenu);
-    EXPECT_EQ(screen.roster().size(), 3u);
-    EXPECT_EQ(file(), damaged);
+int rowOf(Field field) {
+    return static_cast<int>(indexOf(field));
 }
+
+// The editor on a game folder whose Data folder holds a start year of 2004.
+class RosterTest : public bm::test::EditorTest {
+protected:
+    RosterScreen& screen = editor.rosterScreen;
+    StatEditor& stats = editor.statEditor;
+    std::vector<double> draws;
+    std::size_t drawn = 0;
+    BulkTools tools{dialogs, editor.context, screen, [this] { return draws.at(drawn++); }};
+
+    void SetUp() override {
+        game.writeLines("Data/maindata.bm1",
+                        {"x", "y", "Wednesday", "18", "August", "2004", "rest"});
+    }
+    // Loads the file through the editing menu and clears the log.
+    void openWith(const std::vector<test::Wrestler>& wrestlers) {
+        game.write("Data/wrestlers.bm1", test::wrestlersFile(wrestlers));
+        editor.menu.press(context::MenuButton::Wrestlers);
+        dialogs.clear();
+    }
+    Names listed() const {
+        Names names;
+        for (int row = 0; row < screen.rowCount(); ++row) {
+            names.emplace_back(screen.cell(row, kNameColumn));
+        }
+        return names;
+    }
+    // Opens the wrestler by name from the list.
+    void edit(const std::string& name) {
+        for (int row = 0; row < screen.rowCount(); ++row) {
+            if (screen.cell(row, kNameColumn) == name) {
+                return screen.clickCell(row, kNameColumn);
+            }
+        }
+        ADD_FAILURE() << name << " is not listed";
+    }
+    std::string file() const { return game.read("Data/wrestlers.bm1"); }
+    Names column(Field field) const {
+        Names values;
+        for (const auto& record : screen.roster()) {
+            values.emplace_back(record.get(field));
+        }
+        return values;
+    }
+    // Types into a bulk tools row's boxes and presses its "Go".
+    void run(ToolRow row, const Names& typed) {
+        const auto& boxes = kToolRows[static_cast<std::size_t>(row)];
+        for (int b = 0; b < boxes.boxes; ++b) {
+            tools.type(static_cast<Box>(static_cast<int>(boxes.first) + b),
+                       typed[static_cast<std::size_t>(b)]);
+        }
+        tools.go(row);
+    }
+};
+using RosterScreenTest = RosterTest;
+using StatEditorTest = RosterTest;
+using BulkToolsTest = RosterTest;
 
 TEST_F(RosterScreenTest, ShowsAllOrInjuredAndSearchesCaseBlind) {
     const std::string emile = "\xC9mile Hart"; // E acute in the game's code page
@@ -53,191 +89,482 @@ TEST_F(RosterScreenTest, ShowsAllOrInjuredAndSearchesCaseBlind) {
               {"ZED HAMMER", "NWC", "00"},
               {"Abe Ortiz"},
               {emile}});
-    const std::vector<std::string> all{"Abe Ortiz", "Hal Brandt", "shane harlow", "ZED HAMMER",
-                                       emile};
-    const std::string noResults = "No results were found which matched your search.";
-    enum class Act { ShowInjured, ShowAll, Search };
+    enum Act { Injured, All, Search };
     const struct {
         Act act;
         std::string search;
-        std::vector<std::string> listed;
-        std::string message; // shown with the information icon
+        Names listed;
+        std::string said = ""; // with the information icon
     } cases[] = {
-        {Act::ShowInjured, "", {"shane harlow", "ZED HAMMER"}, ""},
-        {Act::ShowAll, "", all, ""},
-        {Act::Search, "ha", {"Hal Brandt", "shane harlow", "ZED HAMMER", emile}, ""},
-        {Act::Search, "\xE9", {emile}, ""},
-        {Act::Search, "e h*t", {emile}, ""},
-        {Act::Search, "qq", {}, noResults},
-        // An empty box reports and leaves the list as the last search left it.
-        {Act::Search, "", {}, "No text entered for this search."},
+        {Injured, "", {"shane harlow", "ZED HAMMER"}},
+        {All, "", {"Abe Ortiz", "Hal Brandt", "shane harlow", "ZED HAMMER", emile}},
+        {Search, "ha", {"Hal Brandt", "shane harlow", "ZED HAMMER", emile}},
+        {Search, "\xE9", {emile}},
+        {Search, "e h*t", {emile}},
+        {Search, "qq", {}, "No results were found which matched your search."},
+        // The list stays as the last search left it.
+        {Search, "", {}, "No text entered for this search."},
     };
     for (const auto& c : cases) {
         dialogs.clear();
-        if (c.act == Act::ShowInjured) {
-            screen.showInjured();
-        } else if (c.act == Act::ShowAll) {
-            screen.showAll();
-        } else {
+        if (c.act == Search) {
             screen.typeSearch(c.search);
             screen.search();
+        } else {
+            c.act == All ? screen.showAll() : screen.showInjured();
         }
         EXPECT_EQ(listed(), c.listed) << c.search;
-        if (c.message.empty()) {
-            EXPECT_TRUE(dialogs.shown().empty()) << c.search;
-        } else {
-            ASSERT_EQ(dialogs.shown().size(), 1u) << c.search;
-            EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].icon),
-                      std::tuple(c.message, Icon::Information));
+        EXPECT_EQ(dialogs.texts(), c.said.empty() ? Names{} : Names{c.said}) << c.search;
+        for (const auto& box : dialogs.shown()) {
+            EXPECT_EQ(box.icon, Icon::Information);
         }
     }
     EXPECT_EQ(screen.showbutton(), ShowWhich::All);
 }
 
-// The cell order itself is the column sort's; here, that equal promotions
-// keep their names in order.
-TEST_F(RosterScreenTest, SortsByPromotionWithNamesBreakingTies) {
-    openWith({{"Ed", "abd"}, {"Al", "10"}, {"Cy", "abd"}, {"Bo", "ABC"}, {"Di", "9"}});
-    screen.sortByPromotion();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Di", "Al", "Bo", "Cy", "Ed"}));
-    screen.sortByName();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Al", "Bo", "Cy", "Di", "Ed"}));
-}
-
 TEST_F(RosterScreenTest, ComingBackFromTheEditorRelistsSortsAndScrolls) {
-    openWith({{"Al", "ZZ"}, {"Bo", "AA", "5"}, {"Cy", "MM", "9"}, {"Di", "BB"}});
+    openWith({{"Di", "AA"}, {"Al", "ZZ"}, {"Cy", "MM", "9"}, {"Bo", "AA", "5"}});
     std::vector<int> tops;
     const auto watching = screen.rowsChanged().subscribe([&](int top) { tops.push_back(top); });
-
-    // The sort chosen last survives an edit.
+    // Names break the ties of a promotion; the sort chosen last survives an edit.
     screen.sortByPromotion();
     edit("Di");
-    EXPECT_EQ(navigator.current(), Screen::StatEditor);
     stats.close();
-    EXPECT_EQ(navigator.current(), Screen::Roster);
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Bo", "Di", "Cy", "Al"}));
-    EXPECT_EQ(tops.back(), 1) << "the row opened comes back at the top";
-
+    // The row opened comes back at the top.
+    EXPECT_EQ(std::tuple(listed(), tops.back()), std::tuple(Names{"Bo", "Di", "Cy", "Al"}, 1));
     // "Show All" sorts by name although the sort chosen stays.
     screen.showAll();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Al", "Bo", "Cy", "Di"}));
-    EXPECT_EQ(screen.sortbutton(), SortBy::Promotion);
-
+    EXPECT_EQ(std::tuple(listed(), screen.sortbutton()),
+              std::tuple(Names{"Al", "Bo", "Cy", "Di"}, SortBy::Promotion));
     // Cured in the editor: no longer injured, no longer listed.
     screen.showInjured();
     edit("Cy");
-    stats.clickCell(static_cast<int>(indexOf(Field::injury)), 1);
+    stats.clickCell(rowOf(Field::injury), kValue);
     stats.typeText("0");
     stats.apply();
     stats.close();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Bo"}));
-    EXPECT_EQ(tops.back(), 0) << "row 1 no longer exists";
-
+    EXPECT_EQ(std::tuple(listed(), tops.back()), std::tuple(Names{"Bo"}, 0)); // row 1 is gone
     // Deleted: gone from every list.
     edit("Bo");
     dialogs.yes();
     stats.deleteWrestler();
-    EXPECT_EQ(listed(), std::vector<std::string>{});
+    EXPECT_EQ(listed(), Names{});
     screen.showAll();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"Al", "Cy", "Di"}));
-    EXPECT_EQ(screen.totalnum(), "3");
+    EXPECT_EQ(std::tuple(listed(), screen.totalnum()), std::tuple(Names{"Al", "Cy", "Di"}, "3"));
 }
 
-TEST_F(RosterScreenTest, CreatesNewWrestlersWithGeneratedNamesAndOpensThem) {
-    openWith({{"Al"}});
+TEST_F(RosterScreenTest, CreatesAndDeletesNewWrestlersOnlyWhereTheyFit) {
+    // The first free name: letter case and blanks count, gaps are filled.
+    openWith({{"new wrestler"}, {"New Wrestler "}, {"New Wrestler 2"}});
     screen.createNewWrestler();
     stats.close();
+    const Roster before = screen.roster();
     screen.createNewWrestler();
-    EXPECT_EQ(navigator.current(), Screen::StatEditor);
-    EXPECT_EQ(stats.heading(), "New Wrestler 1");
-    EXPECT_EQ(stats.entry(), 2u);
-    EXPECT_EQ(screen.totalnum(), "3");
-    EXPECT_EQ(screen.roster()[1].names(), "New Wrestler");
-    EXPECT_EQ(screen.roster()[2].expires(), "July 2007");
-    EXPECT_TRUE(screen.hasUnsavedChanges());
-    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(std::tuple(navigator.current(), stats.heading(), stats.entry(), screen.totalnum()),
+              std::tuple(Screen::StatEditor, "New Wrestler 1", 4u, "5"));
+    EXPECT_EQ(std::tuple(screen.roster()[3].names(), screen.roster()[4].expires(),
+                         screen.hasUnsavedChanges()),
+              std::tuple("New Wrestler", "July 2007", true));
+    // Deleting asks, defaulting to No, and takes exactly the entry edited.
+    dialogs.no().yes();
+    stats.deleteWrestler();
+    stats.deleteWrestler();
+    EXPECT_EQ(dialogs.texts(), (Names{"Are you sure you want to permanently delete this wrestler?",
+                                      "Delete cancelled.", std::string(kDeleteQuestion),
+                                      "This wrestler has been deleted."}));
+    EXPECT_EQ(dialogs.shown()[0].answer, ui::Default::No);
+    EXPECT_EQ(std::tuple(screen.roster(), screen.totalnum(), navigator.current()),
+              std::tuple(before, "4", Screen::Roster));
 
     // Without a start year no contract can be dated: nothing is made.
-    stats.close();
     fs::remove(game.path("Data/maindata.bm1"));
+    dialogs.clear();
     screen.createNewWrestler();
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_NE(dialogs.shown()[0].text.find("maindata.bm1"), std::string::npos);
-    EXPECT_EQ(screen.roster().size(), 3u);
-    EXPECT_EQ(navigator.current(), Screen::Roster);
-}
+    EXPECT_NE(lastShown().text.find("maindata.bm1"), std::string::npos);
+    EXPECT_EQ(screen.roster().size(), 4u);
 
-TEST_F(RosterScreenTest, AFullRosterTakesNoNewWrestler) {
     std::string full;
-    const std::string one = wrestlersFile({{"X"}});
+    const std::string one = test::wrestlersFile({{"X"}});
     for (std::size_t i = 0; i < kMaxWrestlers; ++i) {
         full += one;
     }
     game.write("Data/wrestlers.bm1", full);
     editor.menu.press(context::MenuButton::Wrestlers);
+    dialogs.clear();
     screen.createNewWrestler();
     EXPECT_EQ(dialogs.texts(),
-              std::vector<std::string>{
-                  "The roster already holds 32767 wrestlers, the most the game can use. Delete a "
-                  "wrestler before you create a new one."});
-    EXPECT_EQ(screen.roster().size(), kMaxWrestlers);
-    EXPECT_FALSE(screen.hasUnsavedChanges());
+              Names{"The roster already holds 32767 wrestlers, the most the game can use. Delete "
+                    "a wrestler before you create a new one."});
+    EXPECT_EQ(std::tuple(screen.roster().size(), screen.hasUnsavedChanges()),
+              std::tuple(kMaxWrestlers, false));
 }
 
-TEST_F(RosterScreenTest, SavesOnRequestAndAsksBeforeLeavingAfterAnyOpening) {
-    openWith({{"Al"}, {"Bo"}});
-    const std::string original = file();
+TEST_F(RosterScreenTest, OpensAFileAfreshSavesOnRequestAndAsksBeforeLeavingAfterAnyOpening) {
     const auto leave = [&] {
         dialogs.clear();
         screen.done();
         return navigator.current();
     };
+    editor.menu.press(context::MenuButton::Wrestlers); // no file yet: an empty one is made
+    EXPECT_EQ(std::tuple(navigator.current(), file(), screen.rowCount(), screen.totalnum()),
+              std::tuple(Screen::Roster, "", 0, "0"));
     EXPECT_EQ(leave(), Screen::EditingMenu);
     EXPECT_TRUE(dialogs.shown().empty()) << "nothing opened, nothing asked";
-
+    openWith({{"Bo", "NWC"}, {"Al"}});
+    const std::string original = file();
+    EXPECT_EQ(std::tuple(listed(), screen.cell(1, kPromotionColumn), screen.totalnum()),
+              std::tuple(Names{"Al", "Bo"}, "NWC", "2"));
     // Opening counts as a change; No leaves the file as it was.
-    editor.menu.press(context::MenuButton::Wrestlers);
-    edit("Bo");
+    edit("Al");
     stats.close();
     dialogs.no();
     EXPECT_EQ(leave(), Screen::EditingMenu);
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(std::tuple(dialogs.shown()[0].kind, dialogs.shown()[0].text),
-              std::tuple(Kind::Question, "Save changes before leaving?"));
-    EXPECT_EQ(file(), original);
-
+    EXPECT_EQ(std::tuple(lastShown().kind, lastShown().text, file()),
+              std::tuple(bm::test::ScriptedDialogs::Kind::Question, "Save changes before leaving?",
+                         original));
     // Saved in roster order, not list order.
     editor.menu.press(context::MenuButton::Wrestlers);
-    edit("Al");
-    stats.clickCell(0, 1);
+    edit("Bo");
+    stats.clickCell(0, kValue);
     stats.typeText("Zed");
     stats.apply();
     stats.close();
     dialogs.clear();
     screen.saveChanges();
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Saved OK."}));
-    EXPECT_EQ(file(), std::string(original).replace(0, 2, "Zed"));
-    EXPECT_EQ(leave(), Screen::EditingMenu);
-    EXPECT_TRUE(dialogs.shown().empty());
-}
-
-TEST_F(RosterScreenTest, AFailedSaveIsReportedAndKeepsTheUserAndTheChanges) {
-    openWith({{"Al"}});
+    EXPECT_EQ(std::tuple(dialogs.texts(), file(), screen.hasUnsavedChanges()),
+              std::tuple(Names{"Saved OK."}, std::string(original).replace(0, 2, "Zed"), false));
+    // A save that fails on leaving keeps the user, and the changes, here.
     edit("Al");
     stats.close();
     fs::remove(game.path("Data/wrestlers.bm1"));
     game.makeFolder("Data/wrestlers.bm1"); // in the way of the file
-    dialogs.clear();
-    screen.saveChanges();
     dialogs.yes();
-    screen.done();
-    ASSERT_EQ(dialogs.shown().size(), 3u);
-    for (const std::size_t i : {0u, 2u}) {
-        EXPECT_EQ(dialogs.shown()[i].icon, Icon::Critical);
-        EXPECT_NE(dialogs.shown()[i].text.find("wrestlers.bm1"), std::string::npos);
+    EXPECT_EQ(leave(), Screen::Roster);
+    EXPECT_EQ(std::tuple(lastShown().icon, screen.hasUnsavedChanges()),
+              std::tuple(Icon::Critical, true));
+}
+
+// Al is edited; Bo and a wrestler without a name share the roster.
+TEST_F(StatEditorTest, EachStatIsCheckedAndStoredInItsForm) {
+    openWith({{"Al", "NWC"}, {"Bo"}, {"", "CCW"}});
+    edit("Al");
+    const WrestlerRecord& al = screen.roster()[0];
+    const std::string inUse = "That name is already being used in this database.";
+    const std::string form =
+        "The expiry date must be in the form month then year, eg. January 2004.";
+    const struct {
+        Field field;
+        std::string typed; // into the text box or the list; for a bar, its position
+        std::string said;  // the messages, one a line
+        std::optional<std::string> stored = std::nullopt; // when nothing is said: else as typed
+    } cases[] = {
+        {Field::names, "", "You can't leave the Full Name stat blank.\n" + inUse},
+        {Field::names, "Al", inUse},
+        {Field::names, "Bo", inUse},
+        {Field::names, "al", ""},
+        {Field::shortname, "", "You can't leave the Short Name stat blank.\n" + inUse},
+        {Field::shortname, "Big Al", ""},
+        {Field::promotion, "", "You can't leave the Promotion stat blank."},
+        {Field::brand, "brand 1", "The Brand stat must be either Brand 1, Brand 2 or All."},
+        {Field::gender, "male", "The Gender stat must be either Male or Female."},
+        {Field::gender, "Female", ""},
+        {Field::pop, "55", ""},
+        {Field::desc, "", "You can't leave the Description stat blank."},
+        {Field::expires, "", "You can't leave the Contract Expiry Date stat blank."},
+        {Field::expires, "march 2005", form},
+        {Field::expires, "Marchy 2005", form},
+        {Field::expires, "December soon", ""},
+        {Field::wages, "", "You can't leave the Weekly Wages stat blank."},
+        {Field::indybookings, "yes", "The Accept Indy Bookings stat must be either Yes or No."},
+        {Field::bookingfee, "", "You can't leave the Booking Fee stat blank."},
+        {Field::multiproms, "",
+         "You can't leave the Regular Promotions stat blank. If the wrestler doesn't wrestle for "
+         "more than one promotion regularly, enter 'None'."},
+        {Field::multiproms, "none", "", "None"},
+        {Field::multiproms, "NONE", ""},
+        {Field::roles, "3",
+         "The Card Position stat must be either Lower Carder, Mid Carder or Upper Carder."},
+        {Field::roles, "Upper Carder", "", "3"},
+        {Field::faceheel, "Tweener", "The Disposition stat must be either Face or Heel."},
+        {Field::finisher, "", "You can't leave the Finisher stat blank."},
+        {Field::finisher, "The Drop",
+         "You can't start the finisher with 'The'! The game automatically adds 'the' to the "
+         "commentary."},
+        {Field::finisher, "the Drop", ""},
+        {Field::finisher, "Thesis Driver", ""},
+        {Field::finishertype, "p",
+         "The Finisher Type stat must be either Pin, Submission or Top Rope."},
+        {Field::finishertype, "Top Rope", "", "t"},
+        {Field::tagteam, "", "You can't leave the Tag Team stat blank."},
+        {Field::tagteam, "None", "", "no"},
+        {Field::tagteam, "NONE", ""},
+        {Field::stable, "", "You can't leave the Stable stat blank."},
+        {Field::stable, "No", "", "no"},
+        {Field::injury, "",
+         "You can't leave the Injury Time stat blank. If this wrestler is not injured, enter "
+         "'0'."},
+        {Field::status, "", ""},
+        {Field::cond, "0", "Condition stat cannot be 'Inj' if Injury Time is zero."},
+        {Field::manager, "", "You can't leave the Valet stat blank."},
+        {Field::manager, "none", "", "no"},
+        {Field::ringstyle, "Brawler",
+         "The Ring Style stat must be one of the options in the list."},
+        {Field::weight, "heavy", "The Weight Class stat must be either Light or Heavy."},
+        {Field::basecountry, "Canada",
+         "The Base Country stat must be either USA, UK, Japan or Other."},
+    };
+    for (const auto& c : cases) {
+        const std::string before(al.get(c.field));
+        dialogs.clear();
+        stats.clickCell(rowOf(c.field), kValue);
+        if (stats.input() == Input::Scroll) {
+            stats.moveScroll(std::stoi(c.typed));
+        } else if (stats.input() == Input::Choice) {
+            stats.typeChoice(c.typed);
+        } else {
+            stats.typeText(c.typed);
+        }
+        stats.apply();
+        std::string said;
+        for (const auto& box : dialogs.shown()) {
+            said += (said.empty() ? "" : "\n") + box.text;
+            EXPECT_EQ(std::tuple(box.icon, box.title),
+                      std::tuple(ui::Icon::None, "BM 1.3 Official Editor"));
+        }
+        EXPECT_EQ(said, c.said) << c.typed;
+        EXPECT_EQ(al.get(c.field), c.said.empty() ? c.stored.value_or(c.typed) : before);
+        EXPECT_EQ(stats.editing(), !c.said.empty()) << c.typed;
+        stats.cancel();
     }
-    EXPECT_EQ(navigator.current(), Screen::Roster);
+    EXPECT_EQ(std::tuple(stats.heading(), stats.value(rowOf(Field::finishertype)),
+                         stats.value(rowOf(Field::roles))),
+              std::tuple("al", "Top Rope", "Upper Carder"));
+}
+
+TEST_F(StatEditorTest, InputsStartFromTheShownValue) {
+    openWith({{"Al"}});
+    edit("Al");
+    WrestlerRecord& record = screen.roster()[0];
+    record.set(Field::roles, "7");
+    record.set(Field::finishertype, "x");
+    record.set(Field::pop, "150");
+    record.set(Field::cond, "Inj");
+    record.set(Field::injury, "14");
+    EXPECT_EQ(std::tuple(stats.value(rowOf(Field::roles)), stats.value(rowOf(Field::finishertype))),
+              std::tuple("", "x"));
+    // A hand-edited value the bar cannot show is kept until the bar moves.
+    const struct {
+        Field field;
+        int move; // -1: not moved
+        int bar;
+        const char* label;
+    } scrolls[] = {
+        {Field::pop, -1, 100, "150"}, {Field::cond, -1, 1, "Inj"}, {Field::cond, 0, 0, "Inj"},
+        {Field::cond, 1, 1, "1"},     {Field::morale, 0, 0, "0"},  {Field::morale, 101, 100, "100"},
+    };
+    for (const auto& s : scrolls) {
+        stats.clickCell(rowOf(s.field), kValue);
+        if (s.move >= 0) {
+            stats.moveScroll(s.move);
+        }
+        EXPECT_EQ(std::tuple(stats.scrollValue(), stats.numberLabel()), std::tuple(s.bar, s.label));
+        stats.cancel();
+    }
+    stats.clickCell(rowOf(Field::cond), kValue);
+    stats.apply();
+    EXPECT_EQ(record.cond(), "Inj") << "injured, so Inj stands";
+
+    stats.clickCell(rowOf(Field::finishertype), kValue);
+    EXPECT_EQ(std::tuple(stats.choiceText(), stats.choices().size(), stats.editingCaption()),
+              std::tuple("x", 3u, "Finisher Type"));
+    stats.cancel();
+    stats.clickCell(rowOf(Field::expires), kValue);
+    EXPECT_EQ(std::tuple(stats.textBox(), stats.editingCaption()),
+              std::tuple("July 2007", "Contract Expiry Date"));
+    EXPECT_EQ(stats.help(), "The date the wrestler's contract expires, month then year. Every "
+                            "wrestler on the database can be given a random expiry date instantly "
+                            "by clicking the button on the previous screen. If choosing manually, "
+                            "remember the game begins in the year 2004, so no dates should be "
+                            "before this.");
+
+    // While a stat is edited nothing else can be started, closed or deleted.
+    stats.clickCell(0, kValue);
+    stats.close();
+    stats.deleteWrestler();
+    EXPECT_EQ(std::tuple(stats.editingRow(), navigator.current()),
+              std::tuple(rowOf(Field::expires), Screen::StatEditor));
+    stats.cancel();
+    EXPECT_EQ(std::tuple(stats.editing(), stats.editingCaption(), stats.help()),
+              std::tuple(false, "Click on a stat above to edit", ""));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(BulkToolsTest, RefusalsShowTheirMessageAndChangeNothing) {
+    openWith({{"Al", "NWC"}});
+    game.write("Data/taken.bm1", "");
+    const std::string unsafe =
+        "The filename must name a file in this folder: it may not contain \\ / : * ? \" < > | or "
+        "control characters, be longer than 255 characters, or be a name reserved for a device, "
+        "such as CON, NUL or COM1.";
+    const std::string both = "Both text boxes must contain text.";
+    const std::string error = "Filename Error!";
+    const std::optional<ToolRow> merge; // its prompt gets the one text typed
+    const struct {
+        std::optional<ToolRow> row;
+        std::string first, second; // typed in the row's boxes, or the first in the prompt
+        std::string said;          // "" for nothing
+        Icon icon = Icon::None;
+        std::string title = "BM 1.3 Official Editor";
+    } cases[] = {
+        {ToolRow::Rename, "NWC", "", both},
+        {ToolRow::Export, "", "new.bm1", both},
+        {ToolRow::Export, "NWC", "new.BM1", "The filename must end in ''.bm1''"},
+        {ToolRow::Export, "NWC", "../new.bm1", unsafe},
+        {ToolRow::Export, "NWC", "taken.bm1",
+         "A file with this name already exists. Please enter a new filename."},
+        {ToolRow::Delete, "", "", "Please enter a promotion's initials."},
+        {merge, "", "", ""},
+        {merge, "x.BM1", "", "Filename must have extension .bm1.", Icon::Critical, error},
+        {merge, "a\\taken.bm1", "", unsafe, Icon::Critical, error},
+        {merge, "no.bm1", "", "No file with that name exists in this directory.", Icon::Critical,
+         error},
+    };
+    const Roster before = screen.roster();
+    for (const auto& c : cases) {
+        dialogs.clear();
+        if (c.row) {
+            run(*c.row, {c.first, c.second});
+        } else {
+            dialogs.reply(c.first);
+            tools.exportIntoAnotherFile();
+        }
+        ASSERT_EQ(dialogs.shown().size(), (c.row ? 0u : 1u) + (c.said.empty() ? 0u : 1u));
+        if (!c.said.empty()) {
+            EXPECT_EQ(std::tuple(lastShown().text, lastShown().icon, lastShown().title),
+                      std::tuple(c.said, c.icon, c.title));
+        }
+        EXPECT_EQ(std::tuple(screen.roster(), game.read("Data/taken.bm1"),
+                             game.exists("Data/new.bm1"), screen.hasUnsavedChanges()),
+                  std::tuple(before, "", false, false));
+    }
+    {
+        // Every failed write: see the save fault tests.
+        bm::test::FailNext failing(platform::Op::Rename);
+        run(ToolRow::Export, {"NWC", "new.bm1"});
+    }
+    EXPECT_EQ(lastShown().icon, Icon::Critical);
+    openWith({});
+    dialogs.reply("taken.bm1");
+    tools.exportIntoAnotherFile();
+    EXPECT_EQ(std::tuple(lastShown().text, lastShown().icon, lastShown().title),
+              std::tuple("There's no wrestlers here to export!", Icon::Critical, "No Wrestlers!"));
+}
+
+TEST_F(BulkToolsTest, RenamesExportsAndDeletesByExactInitials) {
+    openWith({{"Al", "NWC"}, {"Bo", "nwc"}, {"Cy", "NWC"}, {"Di", "NWC"}, {"Ed", "CCW"}});
+    screen.roster()[0].set(Field::multiproms, "NWC,CCW");
+    const std::string saved = file();
+    const auto record = [&](std::size_t i) { return std::string(screen.roster()[i].fileBytes()); };
+    screen.typeSearch("zz");
+
+    run(ToolRow::Export, {"NWC", "nwc.bm1"});
+    run(ToolRow::Export, {"XX", "none.bm1"});
+    EXPECT_EQ(game.read("Data/nwc.bm1"), record(0) + record(2) + record(3));
+    EXPECT_EQ(game.read("Data/none.bm1"), "");
+    EXPECT_FALSE(screen.hasUnsavedChanges());
+
+    run(ToolRow::Rename, {"NWC", "Free Agent"});
+    EXPECT_EQ(column(Field::promotion),
+              (Names{"Free Agent", "nwc", "Free Agent", "Free Agent", "CCW"}));
+    EXPECT_EQ(std::tuple(screen.roster()[0].multiproms(), screen.searchText()),
+              std::tuple("NWC,CCW", "")); // listed as by Show All
+
+    const int busy = dialogs.busyCount();
+    run(ToolRow::Delete, {"Free Agent"});
+    run(ToolRow::Delete, {"None Here"});
+    EXPECT_EQ(std::tuple(listed(), screen.totalnum(), dialogs.busyCount() - busy),
+              std::tuple(Names{"Bo", "Ed"}, "2", 2));
     EXPECT_TRUE(screen.hasUnsavedChanges());
+    EXPECT_EQ(file(), saved) << "saving is left to the roster screen";
+    EXPECT_EQ(
+        dialogs.texts(),
+        (Names{"File ''nwc.bm1'' created successfully.", "File ''none.bm1'' created successfully.",
+               "All wrestlers with the promotion NWC have now been changed to the promotion "
+               "Free Agent.\r\n\r\nRemember to click Save before you leave.",
+               "All wrestlers from promotion Free Agent have been deleted.",
+               "All wrestlers from promotion None Here have been deleted."}));
+    for (const Box box : {Box::RenameFrom, Box::RenameTo, Box::ExportFile, Box::DeletePromotion}) {
+        EXPECT_EQ(tools.text(box), "") << "emptied after success";
+    }
+}
+
+TEST_F(BulkToolsTest, AutoExpiryDatesFallInTheFourYearsAfterTheStartYear) {
+    openWith({{"Al"}, {"Bo"}, {"Cy"}, {"Di"}});
+    draws = {0.0, 0.0, 0.999999, 0.999999, 0.5, 0.25, 1.0, NAN}; // out of range counts as 0
+    dialogs.no().yes();
+    tools.createAutoExpiryDates();
+    EXPECT_EQ(drawn, 0u);
+    tools.createAutoExpiryDates();
+    ASSERT_EQ(dialogs.shown().size(), 3u);
+    EXPECT_EQ(std::tuple(dialogs.shown()[1].text, dialogs.shown()[1].answer),
+              std::tuple("Using this feature will overwrite any contract expiry dates you have "
+                         "entered manually.\r\nContinue?",
+                         ui::Default::No));
+    EXPECT_EQ(lastShown().text, "Random Contract Expiry Dates created successfully.");
+    EXPECT_EQ(column(Field::expires),
+              (Names{"January 2005", "December 2008", "July 2006", "January 2005"}));
+    EXPECT_EQ(editor.context.startYear, "2004");
+    EXPECT_TRUE(screen.hasUnsavedChanges());
+    // Without a real start year no date changes.
+    const Roster dated = screen.roster();
+    game.writeLines("Data/maindata.bm1", {"x", "y", "Wednesday", "18", "August", "abc"});
+    dialogs.yes();
+    tools.createAutoExpiryDates();
+    EXPECT_NE(lastShown().text.find("maindata.bm1"), std::string::npos);
+    EXPECT_EQ(screen.roster(), dated);
+}
+
+// A file of wrestlers with defaults but for the draw value and ability.
+std::string records(const std::vector<std::pair<std::string, std::string>>& named) {
+    Roster roster;
+    for (const auto& [name, pop] : named) {
+        WrestlerRecord r = newWrestler(name, "2004");
+        r.set(Field::pop, pop);
+        r.set(Field::ent, pop + "1");
+        roster.append(r);
+    }
+    return rosterBytes(roster);
+}
+
+TEST_F(BulkToolsTest, MergeAsksOncePerMatchAndAppendsInRosterOrder) {
+    openWith({{"Cy"}, {"Xi"}, {"Al"}, {"Zo"}});
+    screen.roster()[0].set(Field::pop, "88");
+    const auto ours = [&](std::size_t i) { return std::string(screen.roster()[i].fileBytes()); };
+    game.write("Data/other.bm1", records({{"Al", "10"}, {"Bo", "20"}, {"Cy", "30"}}));
+    game.write("Data/twice.bm1", records({{"Zo", "1"}, {"Zo", "2"}}));
+
+    dialogs.reply("other.bm1").yes().no(); // Cy overwritten, Al kept
+    tools.exportIntoAnotherFile();
+    EXPECT_EQ(game.read("Data/other.bm1"),
+              records({{"Al", "10"}, {"Bo", "20"}}) + ours(0) + ours(1) + ours(3));
+    const auto& shown = dialogs.shown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(std::tuple(shown[0].title, shown[0].text, shown[0].initial),
+              std::tuple("Add To Other File",
+                         "Please enter the name of the file you wish to add these wrestlers to.",
+                         "wrestlers.bm1"));
+    EXPECT_EQ(std::tuple(shown[1].text, shown[1].title, shown[1].answer),
+              std::tuple("Cy already exists in the roster you're exporting to. Do you want to "
+                         "overwrite the other.bm1 version:\r\n\r\nDraw Value: 30   Ability: 301"
+                         "\r\n\r\nWith the one you are exporting:\r\n\r\nDraw Value: 88   "
+                         "Ability: 70\r\n",
+                         "Wrestler Already In File", ui::Default::No));
+    EXPECT_EQ(shown[3].text, "Roster exported successfully.");
+    // A name twice in the file: asked for each copy, replaced by one.
+    dialogs.reply("twice.bm1").yes().yes();
+    tools.exportIntoAnotherFile();
+    EXPECT_EQ(game.read("Data/twice.bm1"), ours(0) + ours(1) + ours(2) + ours(3));
+    EXPECT_FALSE(screen.hasUnsavedChanges());
 }
 
 } // namespace

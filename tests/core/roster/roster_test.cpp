@@ -1,3 +1,4 @@
+#include "core/roster/column_sort.h"
 #include "core/roster/roster.h"
 
 #include "support/temp_game_folder.h"
@@ -118,26 +119,6 @@ TEST(RosterFile, RefusesAFileThatIsNotWholeRecordsAndKeepsEverything) {
     EXPECT_FALSE(largest.append(WrestlerRecord()));
 }
 
-TEST(RosterFile, GeneratedNameIsTheFirstFreeOne) {
-    const struct {
-        std::vector<std::string> taken;
-        const char* name;
-    } cases[] = {
-        {{}, "New Wrestler"},
-        {{"New Wrestler"}, "New Wrestler 1"},
-        {{"New Wrestler 1"}, "New Wrestler"},
-        {{"New Wrestler", "New Wrestler 2"}, "New Wrestler 1"},
-        {{"new wrestler", "New Wrestler "}, "New Wrestler"},
-    };
-    for (const auto& c : cases) {
-        Roster roster;
-        for (const auto& name : c.taken) {
-            roster.append(newWrestler(name, "2004"));
-        }
-        EXPECT_EQ(generatedName(roster), c.name);
-    }
-}
-
 TEST(RosterFile, NewWrestlerHasTheDefaultsAndAContractFromTheStartYear) {
     EXPECT_EQ(newWrestler("New Wrestler 3", "2004").fileBytes(),
               "New Wrestler 3\r\nNew Wrestler 3\r\nFree Agent\r\nAll\r\nMale\r\n70\r\n70\r\n"
@@ -145,6 +126,48 @@ TEST(RosterFile, NewWrestlerHasTheDefaultsAndAContractFromTheStartYear) {
               "Face\r\nFinishing Move\r\np\r\nno\r\nno\r\n0\r\n\r\n100\r\nno\r\nBasic Wrestler\r\n"
               "75\r\n15\r\n70\r\n70\r\nHeavy\r\n70\r\nUSA\r\n");
     EXPECT_EQ(newContractExpiry(" 1999 (leap)"), "July 2002");
+}
+
+int sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+TEST(ColumnSort, CellsCompareAsTheGridSortsThem) {
+    const std::string longA = "Maximilian Stormwater-Blackwood";
+    const struct {
+        std::string a, b;
+        int order;
+    } cases[] = {
+        {"9", "10", -1},
+        {" -2 ", "1", -1},
+        {"1e3", "999", 1},
+        {"10", "1a", -1},  // a number before any text
+        {"inf", "Inf", 1}, // words, not numbers
+        {"alpha", "Beta", -1},
+        {"ABC", "abc", -1}, // equal but for case: byte order
+        {"abc", "abc", 0},
+        {"ab", "abc", -1},
+        {"\xC9mile", "emile", 1},     // E acute after every plain letter
+        {"\xC9mile", "\xE9mile", -1}, // its lower case ties, then bytes
+        {longA, longA + "s", -1},     // past the first 16 bytes
+        {longA + "x", "MAXIMILIAN STORMWATER-BLACKWOODY", -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sign(compareCells(c.a, c.b)), c.order) << c.a << " / " << c.b;
+        EXPECT_EQ(sign(compareCells(c.b, c.a)), -c.order) << c.b << " / " << c.a;
+    }
+}
+
+TEST(ColumnSort, GroupingKeepsTheOrderWithinEachGroup) {
+    const std::vector<std::string> cells{"NWC", "Free Agent", "10", "NWC", "free agent", "9"};
+    const auto cellOf = [&cells](int row) -> std::string_view {
+        return cells[static_cast<std::size_t>(row)];
+    };
+    std::vector<int> rows{5, 3, 1, 0, 4, 2};
+    groupRows(rows, cellOf);
+    EXPECT_EQ(rows, (std::vector<int>{5, 2, 1, 4, 3, 0}));
+    sortRows(rows, cellOf);
+    EXPECT_EQ(rows, (std::vector<int>{5, 2, 1, 4, 0, 3})) << "equal cells in roster order";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "core/checks/date_check.h"
-
+#include "core/checks/scenario_check.h"
 #include "core/promotion/record/promotion_record.h"
 #include "core/roster/roster.h"
 #include "support/temp_game_folder.h"
@@ -58,16 +58,13 @@ std::string summary(const DateCheck& check) {
 TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
     const std::string start = "Wednesday\r\n18\r\nAugust\r\n2004\r\n";
     const std::string data = "a\r\nb\r\n" + start + "kept\r\n";
-    const std::string folder = "Data/";
     const struct {
         const char* name;
-        ContextKind kind = ContextKind::NewGameData;
-        std::map<std::string, std::string> files; // below the context folder; "!" = absent
+        std::map<std::string, std::string> files; // in the Data folder
         std::string report;
         std::string problems;
     } cases[] = {
         {"expiry dates around the start month",
-         {},
          {{"wrestlers.bm1", wrestler("Ada", "August 2004") + wrestler("Bo", "September 2004") +
                                 wrestler("Cy", "March 2004") + wrestler("Di", "January 2005") +
                                 wrestler("Ed", "December 2003")}},
@@ -77,14 +74,12 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
              kAdvice + kShowsOk,
          "expiry:Ada|expiry:Cy|expiry:Ed"},
         {"no wrestlers; a show booked as None is never judged",
-         {},
          {{"wrestlers.bm1", ""}, {"a.fed", bigShow("None", "Someday")}},
          "There are no wrestlers in the wrestlers.bm1 file, so no contract expiry dates can be "
          "checked.\r\n" +
              kShowsOk,
          ""},
         {"next big show at offsets 0, 359, 360, -1 and unsplittable, in name order",
-         {},
          {{"wrestlers.bm1", wrestler("Ada", "July 2007")},
           {"a.fed", bigShow("Zero", "Wednesday 18th August 2004")},
           {"b.fed", bigShow("Last", "Friday 12th August 2005")},
@@ -95,15 +90,7 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
          "All contract expiry dates are OK.\r\n" + problemLine("c.fed") + problemLine("d.fed") +
              problemLine("e.fed") + kShowAdvice,
          "show:c.fed|show:d.fed|show:e.fed"},
-        {"saved game: contracts only, then the note",
-         ContextKind::SavedGame,
-         {{"wrestlers.bm1", wrestler("Ada", "May 2004")}, {"a.fed", bigShow("Late", "x")}},
-         "* Ada's contract expires before the start date. *\r\n" + kAdvice +
-             "\r\nPlease note that the dates of promotion's Next Big Shows are not checked for "
-             "saved games.",
-         "expiry:Ada"},
         {"unreadable expiry, damaged last record, short promotion file",
-         {},
          {{"wrestlers.bm1", wrestler("Ada", "Jul 2007") + wrestler("Bo", "July 07") +
                                 wrestler("Cy", "July 2007") + "Dee\r\nD\r\n"},
           {"a.fed", "BMF\r\nName\r\n"}},
@@ -119,20 +106,12 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
              kShowAdvice,
          "unreadable:Ada|unreadable:Bo|file:wrestlers.bm1|file:a.fed"},
         {"missing wrestlers file",
-         {},
          {{"a.fed", bigShow("Zero", "Wednesday 18th August 2004")}},
          "* The file \"@Data/wrestlers.bm1\" does not exist. No contract expiry dates can be "
          "checked. *\r\n" +
              kShowsOk,
          "file:wrestlers.bm1"},
-        {"missing main data file",
-         {},
-         {{"maindata.bm1", "!"}, {"wrestlers.bm1", wrestler("Ada", "May 2004")}},
-         "* The file \"@Data/maindata.bm1\" does not exist. No dates can be checked without the "
-         "start date. *\r\n",
-         "file:maindata.bm1"},
         {"start month not a name",
-         {},
          {{"maindata.bm1", "a\r\nb\r\nWednesday\r\n18\r\nAug\r\n2004\r\n"}},
          "* The start date in the file \"@Data/maindata.bm1\" cannot be read: its month must be "
          "a month name and its year four digits. No dates can be checked without the start "
@@ -141,17 +120,12 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
     };
     for (const auto& c : cases) {
         test::TempGameFolder game;
-        const std::string dir = c.kind == ContextKind::SavedGame ? "Career/" : folder;
-        game.write(dir + "maindata.bm1", data);
+        game.write("Data/maindata.bm1", data);
         for (const auto& [file, bytes] : c.files) {
-            if (bytes != "!") {
-                game.write(dir + file, bytes);
-            } else {
-                std::filesystem::remove(game.path(dir + file));
-            }
+            game.write("Data/" + file, bytes);
         }
         context::EditingContext context;
-        context.enter(c.kind, context::EditingContext::folderOf(c.kind, "Career"));
+        context.enter(ContextKind::NewGameData, "\\Data\\");
         std::string expected = c.report;
         for (auto at = expected.find('@'); at != expected.npos; at = expected.find('@')) {
             expected.replace(at, 1, game.root().string() + "/");
@@ -159,6 +133,84 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
         const DateCheck check = checkDates(context);
         EXPECT_EQ(check.report, expected) << c.name;
         EXPECT_EQ(summary(check), c.problems) << c.name;
+    }
+}
+
+const std::string kReady =
+    "\r\nThis scenario is ready to be zipped and distributed. You will find the folder in your "
+    "Scenarios folder, with all required files inside. Put that folder into a zip file and "
+    "distribute it on the forums or a resource site.\r\n\r\nRemember to use the Date Checker "
+    "before distributing a scenario!";
+const std::string kNotReady = "\r\nThis scenario is not ready to be distributed.";
+const std::string kFilesOk =
+    "maindata.bm1 file.....OK\r\nvenues.txt file.....OK\r\nwrestlers.bm1 file.....OK\r\n";
+
+// A promotion whose logo lines hold `logos`: line number to name.
+std::string promotionWith(const std::map<int, std::string>& logos) {
+    auto record = promotion::makeTemplateRecord();
+    for (const auto& [l, name] : logos) {
+        record.set(l, name);
+    }
+    return platform::joinLines(record.lines());
+}
+
+TEST(ScenarioCheck, ReportsFilesLogosAndTheVerdict) {
+    const std::string s = "Scenarios/S/";
+    const std::string files = "maindata.bm1 venues.txt wrestlers.bm1";
+    const struct {
+        const char* name;
+        std::map<std::string, std::string> files; // below the game folder
+        std::string report;
+    } cases[] = {
+        {"logos in Images or in the scenario; no line holding default.jpg (the logo), NA or "
+         "nothing",
+         {{s + "maindata.bm1", "x"},
+          {s + "venues.txt", "x"},
+          {s + "wrestlers.bm1", "x"},
+          {"Images/a.jpg", "x"},
+          {s + "b.gif", "x"},
+          {s + "one.fed", promotionWith({{line::promlogo, "a.jpg"},
+                                         {line::shows[1].showlogo, "b.gif"},
+                                         {line::shows[2].showlogo, ""},
+                                         {line::months[11].bigshowlogo, "NA"}})},
+          {"Images/default.jpg", "x"},
+          {s + "two.fed", promotionWith({{line::shows[0].showlogo, "default.jpg"},
+                                         {line::months[0].bigshowlogo, "a.jpg"}})}},
+         kFilesOk +
+             "promotion files..... OK (2 found)\r\n"
+             "Image: ''a.jpg''..... OK\r\nImage: ''b.gif''..... OK\r\n"
+             "Image: ''default.jpg''..... OK\r\nImage: ''a.jpg''..... OK\r\n" +
+             kReady},
+        {"missing files and logos, odd names, a short promotion file",
+         {{s + "wrestlers.bm1", ""},
+          {"Data/c.jpg", "x"},
+          {"Images/sub/d.jpg", "x"},
+          {s + "a.fed", promotionWith({{line::promlogo, ""},
+                                       {line::shows[0].showlogo, "..\\Data\\c.jpg"},
+                                       {line::shows[1].showlogo, "sub\\d.jpg"},
+                                       {line::shows[3].showlogo, "sub"},
+                                       {line::months[3].bigshowlogo, "gone.bmp"}})},
+          {s + "b.fed", "BMF\r\nName\r\nb.jpg\r\n"}},
+         "maindata.bm1 file.....** MISSING **\r\nvenues.txt file.....** MISSING **\r\n"
+         "wrestlers.bm1 file.....OK\r\npromotion files..... OK (2 found)\r\n"
+         "Image: ''''..... ** MISSING **\r\nImage: ''..\\Data\\c.jpg''..... ** MISSING **\r\n"
+         "Image: ''sub\\d.jpg''..... OK\r\nImage: ''sub''..... ** MISSING **\r\n"
+         "Image: ''gone.bmp''..... ** MISSING **\r\n"
+         "* The promotion file b.fed has only 3 lines, too few to name all its logos. *\r\n"
+         "Image: ''b.jpg''..... ** MISSING **\r\n" +
+             kNotReady},
+    };
+    for (const auto& c : cases) {
+        test::TempGameFolder game;
+        for (const auto& [file, bytes] : c.files) {
+            game.write(file, bytes);
+        }
+        context::EditingContext context;
+        context.enter(context::ContextKind::Scenario,
+                      context::EditingContext::folderOf(context::ContextKind::Scenario, "S"));
+        const ScenarioCheck check = checkScenario(context);
+        EXPECT_EQ(check.report, c.report) << c.name;
+        EXPECT_EQ(check.ready, c.report.ends_with("!")) << c.name;
     }
 }
 
