@@ -3,6 +3,7 @@
 #include "core/roster/roster.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bm::roster::test {
@@ -23,6 +24,13 @@ inline std::string wrestlersFile(const std::vector<Wrestler>& wrestlers) {
         roster.append(r);
     }
     return rosterBytes(roster);
+}
+
+// One wrestler's record, defaults apart from the contract's expiry.
+inline std::string wrestlerExpiring(std::string_view name, std::string_view expires) {
+    WrestlerRecord r = newWrestler(name, "2004");
+    r.set(Field::expires, expires);
+    return std::string(r.fileBytes());
 }
 
 } // namespace bm::roster::test
