@@ -16,25 +16,29 @@ using ui::Screen;
 using Kind = test::ScriptedDialogs::Kind;
 using Names = std::vector<std::string>;
 
-Lines venue(const std::string& name, const std::string& country) {
-    return {name, name + " Town, Shire", name + " Town", "500", country, "None"};
-}
-
-Lines concat(std::initializer_list<Lines> parts) {
+// Six lines a venue, then `stray` lines that make no record.
+Lines venueFile(const std::vector<std::pair<std::string, std::string>>& named, const Lines& stray) {
     Lines all;
-    for (const auto& p : parts) {
-        all.insert(all.end(), p.begin(), p.end());
+    for (const auto& [name, country] : named) {
+        all.insert(all.end(),
+                   {name, name + " Town, Shire", name + " Town", "500", country, "None"});
     }
+    all.insert(all.end(), stray.begin(), stray.end());
     return all;
 }
 
 // Numeric names, letter case, odd countries, a nameless record and two
 // trailing lines that make no record.
 const Lines kTrailing{"Stray Hall", "\xe9 half a record"};
-const Lines kFile =
-    concat({venue("Harbor Hall", "USA"), venue("10", "UK"), venue("9", "USA"),
-            venue("arena North", "Japan"), venue("Zephyr Dome", "usa"),
-            venue("Basin Bowl", "Mexico"), venue("", "USA"), venue("2.5", "Other"), kTrailing});
+const Lines kFile = venueFile({{"Harbor Hall", "USA"},
+                               {"10", "UK"},
+                               {"9", "USA"},
+                               {"arena North", "Japan"},
+                               {"Zephyr Dome", "usa"},
+                               {"Basin Bowl", "Mexico"},
+                               {"", "USA"},
+                               {"2.5", "Other"}},
+                              kTrailing);
 const Names kAllSorted{"2.5", "9", "10", "arena North", "Basin Bowl", "Harbor Hall", "Zephyr Dome"};
 
 class VenueEditorTest : public test::EditorTest {
@@ -148,24 +152,6 @@ TEST_F(VenueEditorTest, PromptsApplyTheirRulesAndConfirmRewritesOnlyThatRecord) 
     EXPECT_EQ(file()[line::country], "Japan");
 }
 
-TEST_F(VenueEditorTest, AddNewWritesTheFirstFreeDefaultNameAtOnceAheadOfStrayLines) {
-    const Lines taken = concat({venue("Default Venue", "UK"), venue("Default Venue 2", "UK")});
-    open(concat({taken, kTrailing}));
-    venues.filter(VenueFilter::Japan);
-    venues.addNew();
-    const Lines made =
-        concat({taken,
-                {"Default Venue 1", "Miami, Florida", "Florida", "1000", "USA", "None"},
-                kTrailing});
-    EXPECT_EQ(file(), made);
-    EXPECT_EQ(std::tuple(venues.editing(), venues.marked(), venues.names(), venues.selectedRow()),
-              std::tuple(true, VenueFilter::All,
-                         Names{"Default Venue", "Default Venue 1", "Default Venue 2"}, 1));
-    venues.cancelChanges();
-    EXPECT_EQ(file(), made) << "Cancel keeps the new venue";
-    EXPECT_TRUE(dialogs.shown().empty());
-}
-
 TEST_F(VenueEditorTest, DeleteAsksDefaultingToNoAndRemovesOnlyOnYes) {
     open();
     venues.filter(VenueFilter::UK);
@@ -194,13 +180,27 @@ TEST_F(VenueEditorTest, DeleteAsksDefaultingToNoAndRemovesOnlyOnYes) {
     EXPECT_EQ(dialogs.texts(), (Names{"No venue selected!", "No venue has been selected!"}));
 }
 
-TEST_F(VenueEditorTest, AMissingFileOpensEmptyAndIsMadeByTheFirstVenueAdded) {
-    editor.menu.press(context::MenuButton::Venues);
+TEST_F(VenueEditorTest, AddNewWritesTheFirstFreeDefaultNameAtOnceAheadOfStrayLines) {
+    editor.menu.press(context::MenuButton::Venues); // no file yet: it is made by the first venue
     EXPECT_EQ(std::tuple(lastShown().icon, navigator.current()),
               std::tuple(Icon::Information, Screen::Venues));
     EXPECT_NE(lastShown().text.find(game.path("Data/venues.txt").string()), std::string::npos);
     venues.addNew();
     EXPECT_EQ(file().front(), "Default Venue");
+    const std::vector<std::pair<std::string, std::string>> taken{{"Default Venue", "UK"},
+                                                                 {"Default Venue 2", "UK"}};
+    open(venueFile(taken, kTrailing));
+    venues.filter(VenueFilter::Japan);
+    venues.addNew();
+    const Lines made = venueFile(taken, {"Default Venue 1", "Miami, Florida", "Florida", "1000",
+                                         "USA", "None", kTrailing[0], kTrailing[1]});
+    EXPECT_EQ(file(), made);
+    EXPECT_EQ(std::tuple(venues.editing(), venues.marked(), venues.names(), venues.selectedRow()),
+              std::tuple(true, VenueFilter::All,
+                         Names{"Default Venue", "Default Venue 1", "Default Venue 2"}, 1));
+    venues.cancelChanges();
+    EXPECT_EQ(file(), made) << "Cancel keeps the new venue";
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace
