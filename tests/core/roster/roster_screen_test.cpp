@@ -391,7 +391,7 @@ TEST_F(BulkToolsTest, RefusalsShowTheirMessageAndChangeNothing) {
               std::tuple("There's no wrestlers here to export!", Icon::Critical, "No Wrestlers!"));
 }
 
-TEST_F(BulkToolsTest, RenamesExportsAndDeletesByExactInitials) {
+TEST_F(BulkToolsTest, RenamesExportsDatesAndDeletesByExactInitials) {
     openWith({{"Al", "NWC"}, {"Bo", "nwc"}, {"Cy", "NWC"}, {"Di", "NWC"}, {"Ed", "CCW"}});
     screen.roster()[0].set(Field::multiproms, "NWC,CCW");
     const std::string saved = file();
@@ -410,6 +410,19 @@ TEST_F(BulkToolsTest, RenamesExportsAndDeletesByExactInitials) {
     EXPECT_EQ(std::tuple(screen.roster()[0].multiproms(), screen.searchText()),
               std::tuple("NWC,CCW", "")); // listed as by Show All
 
+    // Random expiry dates: out of range draws count as 0.
+    const std::string overwrite = "Using this feature will overwrite any contract expiry dates "
+                                  "you have entered manually.\r\nContinue?";
+    draws = {0.0, 0.0, 0.999999, 0.999999, 0.5, 0.25, 1.0, NAN, 0.0, 0.0};
+    dialogs.no().yes();
+    tools.createAutoExpiryDates();
+    EXPECT_EQ(drawn, 0u);
+    tools.createAutoExpiryDates();
+    EXPECT_EQ(std::tuple(dialogs.shown().end()[-2].answer, editor.context.startYear),
+              std::tuple(ui::Default::No, "2004"));
+    EXPECT_EQ(column(Field::expires), (Names{"January 2005", "December 2008", "July 2006",
+                                             "January 2005", "January 2005"}));
+
     const int busy = dialogs.busyCount();
     run(ToolRow::Delete, {"Free Agent"});
     run(ToolRow::Delete, {"None Here"});
@@ -422,6 +435,7 @@ TEST_F(BulkToolsTest, RenamesExportsAndDeletesByExactInitials) {
         (Names{"File ''nwc.bm1'' created successfully.", "File ''none.bm1'' created successfully.",
                "All wrestlers with the promotion NWC have now been changed to the promotion "
                "Free Agent.\r\n\r\nRemember to click Save before you leave.",
+               overwrite, overwrite, "Random Contract Expiry Dates created successfully.",
                "All wrestlers from promotion Free Agent have been deleted.",
                "All wrestlers from promotion None Here have been deleted."}));
     EXPECT_EQ(tools.text(Box::RenameFrom) + tools.text(Box::RenameTo) +
@@ -430,48 +444,19 @@ TEST_F(BulkToolsTest, RenamesExportsAndDeletesByExactInitials) {
         << "emptied after success";
 }
 
-TEST_F(BulkToolsTest, AutoExpiryDatesFallInTheFourYearsAfterTheStartYear) {
-    openWith({{"Al"}, {"Bo"}, {"Cy"}, {"Di"}});
-    draws = {0.0, 0.0, 0.999999, 0.999999, 0.5, 0.25, 1.0, NAN}; // out of range counts as 0
-    dialogs.no().yes();
-    tools.createAutoExpiryDates();
-    EXPECT_EQ(drawn, 0u);
-    tools.createAutoExpiryDates();
-    ASSERT_EQ(dialogs.shown().size(), 3u);
-    EXPECT_EQ(std::tuple(dialogs.shown()[1].text, dialogs.shown()[1].answer),
-              std::tuple("Using this feature will overwrite any contract expiry dates you have "
-                         "entered manually.\r\nContinue?",
-                         ui::Default::No));
-    EXPECT_EQ(lastShown().text, "Random Contract Expiry Dates created successfully.");
-    EXPECT_EQ(column(Field::expires),
-              (Names{"January 2005", "December 2008", "July 2006", "January 2005"}));
-    EXPECT_EQ(std::tuple(editor.context.startYear, screen.hasUnsavedChanges()),
-              std::tuple("2004", true));
-}
-
-// A file of wrestlers with defaults but for the draw value and ability.
-std::string records(const std::vector<std::pair<std::string, std::string>>& named) {
-    Roster roster;
-    for (const auto& [name, pop] : named) {
-        WrestlerRecord r = newWrestler(name, "2004");
-        r.set(Field::pop, pop);
-        r.set(Field::ent, pop + "1");
-        roster.append(r);
-    }
-    return rosterBytes(roster);
-}
-
 TEST_F(BulkToolsTest, MergeAsksOncePerMatchAndAppendsInRosterOrder) {
     openWith({{"Cy"}, {"Xi"}, {"Al"}, {"Zo"}});
     screen.roster()[0].set(Field::pop, "88");
     const auto ours = [&](std::size_t i) { return std::string(screen.roster()[i].fileBytes()); };
-    game.write("Data/other.bm1", records({{"Al", "10"}, {"Bo", "20"}, {"Cy", "30"}}));
-    game.write("Data/twice.bm1", records({{"Zo", "1"}, {"Zo", "2"}}));
+    // The file's own wrestlers are of another promotion.
+    game.write("Data/other.bm1",
+               test::wrestlersFile({{"Al", "NWC"}, {"Bo", "NWC"}, {"Cy", "NWC"}}));
+    game.write("Data/twice.bm1", test::wrestlersFile({{"Zo", "NWC"}, {"Zo", "CCW"}}));
 
     dialogs.reply("other.bm1").yes().no(); // Cy overwritten, Al kept
     tools.exportIntoAnotherFile();
     EXPECT_EQ(game.read("Data/other.bm1"),
-              records({{"Al", "10"}, {"Bo", "20"}}) + ours(0) + ours(1) + ours(3));
+              test::wrestlersFile({{"Al", "NWC"}, {"Bo", "NWC"}}) + ours(0) + ours(1) + ours(3));
     const auto& shown = dialogs.shown();
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(std::tuple(shown[0].title, shown[0].text, shown[0].initial),
@@ -480,7 +465,7 @@ TEST_F(BulkToolsTest, MergeAsksOncePerMatchAndAppendsInRosterOrder) {
                          "wrestlers.bm1"));
     EXPECT_EQ(std::tuple(shown[1].text, shown[1].title, shown[1].answer),
               std::tuple("Cy already exists in the roster you're exporting to. Do you want to "
-                         "overwrite the other.bm1 version:\r\n\r\nDraw Value: 30   Ability: 301"
+                         "overwrite the other.bm1 version:\r\n\r\nDraw Value: 70   Ability: 70"
                          "\r\n\r\nWith the one you are exporting:\r\n\r\nDraw Value: 88   "
                          "Ability: 70\r\n",
                          "Wrestler Already In File", ui::Default::No));
