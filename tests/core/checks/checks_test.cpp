@@ -188,8 +188,7 @@ TEST(ScenarioCheck, ReportsFilesLogosAndTheVerdict) {
             game.write(file, bytes);
         }
         context::EditingContext context;
-        context.enter(context::ContextKind::Scenario,
-                      context::EditingContext::folderOf(context::ContextKind::Scenario, "S"));
+        context.enter(ContextKind::Scenario, "\\Scenarios\\S\\");
         const ScenarioCheck check = checkScenario(context);
         EXPECT_EQ(check.report, c.report) << c.name;
         EXPECT_EQ(check.ready, c.report.ends_with("!")) << c.name;

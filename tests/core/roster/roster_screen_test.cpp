@@ -77,11 +77,8 @@ protected:
         tools.go(row);
     }
 };
-using RosterScreenTest = RosterTest;
-using StatEditorTest = RosterTest;
-using BulkToolsTest = RosterTest;
 
-TEST_F(RosterScreenTest, ShowsAllOrInjuredAndSearchesCaseBlind) {
+TEST_F(RosterTest, ScreenShowsAllOrInjuredAndSearchesCaseBlind) {
     const std::string emile = "\xC9mile Hart"; // E acute in the game's code page
     openWith(
         {{"Hal Bly"}, {"shane hay", "NWC", "12"}, {"ZED HAW", "NWC", "00"}, {"Abe Orr"}, {emile}});
@@ -114,7 +111,7 @@ TEST_F(RosterScreenTest, ShowsAllOrInjuredAndSearchesCaseBlind) {
     EXPECT_EQ(lastShown().icon, Icon::Information);
 }
 
-TEST_F(RosterScreenTest, ComingBackFromTheEditorRelistsSortsAndScrolls) {
+TEST_F(RosterTest, ScreenRelistsSortsAndScrollsAfterTheEditor) {
     openWith({{"Di", "AA"}, {"Al", "ZZ"}, {"Cy", "MM", "9"}, {"Bo", "AA", "5"}});
     std::vector<int> tops;
     const auto watching = screen.rowsChanged().subscribe([&](int top) { tops.push_back(top); });
@@ -150,7 +147,7 @@ TEST_F(RosterScreenTest, ComingBackFromTheEditorRelistsSortsAndScrolls) {
     EXPECT_EQ(std::tuple(listed(), screen.totalnum()), std::tuple(Names{"Al", "Cy", "Di"}, "3"));
 }
 
-TEST_F(RosterScreenTest, CreatesAndDeletesNewWrestlersOnlyWhereTheyFit) {
+TEST_F(RosterTest, ScreenCreatesNewWrestlersUnderTheFirstFreeName) {
     // The first free name: letter case and blanks count, gaps are filled.
     openWith({{"new wrestler"}, {"New Wrestler "}, {"New Wrestler 2"}});
     screen.createNewWrestler();
@@ -169,7 +166,7 @@ TEST_F(RosterScreenTest, CreatesAndDeletesNewWrestlersOnlyWhereTheyFit) {
               std::tuple(before, "4", Screen::Roster));
 }
 
-TEST_F(RosterScreenTest, OpensAFileAfreshSavesOnRequestAndAsksBeforeLeavingAfterAnyOpening) {
+TEST_F(RosterTest, ScreenOpensAfreshSavesAndAsksBeforeLeavingAfterAnyOpening) {
     const auto leave = [&] {
         dialogs.clear();
         screen.done();
@@ -215,7 +212,7 @@ TEST_F(RosterScreenTest, OpensAFileAfreshSavesOnRequestAndAsksBeforeLeavingAfter
 }
 
 // Al is edited; Bo and a wrestler without a name share the roster.
-TEST_F(StatEditorTest, EachStatIsCheckedStoredInItsFormAndEditedFromItsShownValue) {
+TEST_F(RosterTest, StatEditorChecksStoresAndStartsFromTheShownValue) {
     openWith({{"Al", "NWC"}, {"Bo"}, {"", "CCW"}});
     edit("Al");
     const WrestlerRecord& al = screen.roster()[0];
@@ -338,7 +335,7 @@ TEST_F(StatEditorTest, EachStatIsCheckedStoredInItsFormAndEditedFromItsShownValu
                             "before this.");
 }
 
-TEST_F(BulkToolsTest, RefusalsShowTheirMessageAndChangeNothing) {
+TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
     openWith({{"Al", "NWC"}});
     game.write("Data/taken.bm1", "");
     const std::string unsafe =
@@ -391,7 +388,7 @@ TEST_F(BulkToolsTest, RefusalsShowTheirMessageAndChangeNothing) {
               std::tuple("There's no wrestlers here to export!", Icon::Critical, "No Wrestlers!"));
 }
 
-TEST_F(BulkToolsTest, RenamesExportsDatesAndDeletesByExactInitials) {
+TEST_F(RosterTest, BulkToolsRenamesExportsDatesAndDeletesByExactInitials) {
     openWith({{"Al", "NWC"}, {"Bo", "nwc"}, {"Cy", "NWC"}, {"Di", "NWC"}, {"Ed", "CCW"}});
     screen.roster()[0].set(Field::multiproms, "NWC,CCW");
     const std::string saved = file();
@@ -444,7 +441,7 @@ TEST_F(BulkToolsTest, RenamesExportsDatesAndDeletesByExactInitials) {
         << "emptied after success";
 }
 
-TEST_F(BulkToolsTest, MergeAsksOncePerMatchAndAppendsInRosterOrder) {
+TEST_F(RosterTest, BulkToolsMergeAsksOncePerMatchAndAppendsInRosterOrder) {
     openWith({{"Cy"}, {"Xi"}, {"Al"}, {"Zo"}});
     screen.roster()[0].set(Field::pop, "88");
     const auto ours = [&](std::size_t i) { return std::string(screen.roster()[i].fileBytes()); };

@@ -13,7 +13,6 @@ namespace {
 using platform::Lines;
 using ui::Icon;
 using ui::Screen;
-using Kind = test::ScriptedDialogs::Kind;
 using Names = std::vector<std::string>;
 
 // Six lines a venue, then `stray` lines that make no record.
@@ -161,7 +160,8 @@ TEST_F(VenueEditorTest, DeleteAsksDefaultingToNoAndRemovesOnlyOnYes) {
               (Names{"Are you sure you want to delete the venue ''10''?", "Delete cancelled."}));
     const auto& asked = dialogs.shown()[0];
     EXPECT_EQ(std::tuple(asked.kind, asked.answer, asked.icon, asked.title),
-              std::tuple(Kind::Question, ui::Default::No, Icon::None, "BM 1.3 Official Editor"));
+              std::tuple(test::ScriptedDialogs::Kind::Question, ui::Default::No, Icon::None,
+                         "BM 1.3 Official Editor"));
     EXPECT_EQ(file(), kFile);
 
     // The last venue of a filtered list: nothing is left to show.
