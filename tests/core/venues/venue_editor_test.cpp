@@ -102,7 +102,6 @@ TEST_F(VenueEditorTest, PromptsApplyTheirRulesAndConfirmRewritesOnlyThatRecord) 
         bool refused;
     } cases[] = {
         {VenueField::venuename, "Harbor Hall", "Harbor Hall", true}, // its own stored name
-        {VenueField::venuename, "9", "Harbor Hall", true},
         {VenueField::venuename, "", "Harbor Hall", false},
         {VenueField::venuename, "Anchor Yard", "Anchor Yard", false},
         {VenueField::citystate, "Quay, Coast", "Quay, Coast", false},
