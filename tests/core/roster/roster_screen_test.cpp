@@ -353,6 +353,7 @@ TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
     } cases[] = {
         {ToolRow::Rename, "NWC", "", both},
         {ToolRow::Export, "NWC", "new.BM1", "The filename must end in ''.bm1''"},
+        {ToolRow::Export, "NWC", "../new.bm1", unsafe},
         {ToolRow::Export, "NWC", "taken.bm1",
          "A file with this name already exists. Please enter a new filename."},
         {ToolRow::Delete, "", "", "Please enter a promotion's initials."},
@@ -446,6 +447,7 @@ TEST_F(RosterTest, BulkToolsMergeAsksOncePerMatchAndAppendsInRosterOrder) {
     // The file's own wrestlers are of another promotion.
     game.write("Data/other.bm1",
                test::wrestlersFile({{"Al", "NWC"}, {"Bo", "NWC"}, {"Cy", "NWC"}}));
+    game.write("Data/twice.bm1", test::wrestlersFile({{"Zo", "NWC"}, {"Zo", "CCW"}}));
 
     dialogs.reply("other.bm1").yes().no(); // Cy overwritten, Al kept
     tools.exportIntoAnotherFile();
@@ -464,6 +466,10 @@ TEST_F(RosterTest, BulkToolsMergeAsksOncePerMatchAndAppendsInRosterOrder) {
                          "Ability: 70\r\n",
                          "Wrestler Already In File", ui::Default::No));
     EXPECT_EQ(shown[3].text, "Roster exported successfully.");
+    // A name twice in the file: asked for each copy, replaced by one.
+    dialogs.reply("twice.bm1").yes().yes();
+    tools.exportIntoAnotherFile();
+    EXPECT_EQ(game.read("Data/twice.bm1"), ours(0) + ours(1) + ours(2) + ours(3));
     EXPECT_FALSE(screen.hasUnsavedChanges());
 }
 
