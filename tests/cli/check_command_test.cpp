@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "core/app/version.h"
 #include "core/promotion/record/promotion_record.h"
 #include "core/roster/roster_fixture.h"
 #include "support/temp_game_folder.h"
@@ -24,7 +25,12 @@ std::string placed(std::string text, const fs::path& root) {
     return text;
 }
 
-std::tuple<int, std::string, std::string> run(std::vector<std::string> args, const fs::path& root) {
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(std::vector<std::string> args, const fs::path& root) {
     for (auto& a : args) {
         a = placed(a, root);
     }
@@ -58,11 +64,12 @@ TEST(CheckCommand, StopsWithTwoOnUsageErrorsAndUnreadableFolders) {
     game.write("Scenarios", "a file where the scenarios would be");
     fs::create_directory_symlink("Loop", game.path("Loop"));
     for (const auto& c : cases) {
-        const auto [status, out, err] = run(c.args, game.root());
-        EXPECT_EQ(status, c.status) << c.args.front();
-        EXPECT_NE(err.find(placed(c.err, game.root())), std::string::npos) << err;
-        EXPECT_EQ(out.empty(), c.status != 0) << out;
+        const Outcome r = run(c.args, game.root());
+        EXPECT_EQ(r.status, c.status) << c.args.front();
+        EXPECT_NE(r.err.find(placed(c.err, game.root())), std::string::npos) << r.err;
+        EXPECT_EQ(r.out.empty(), c.status != 0) << r.out;
     }
+    EXPECT_EQ(run({"--version"}, game.root()).out, app::versionText("bm13check"));
 }
 
 TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
@@ -112,9 +119,15 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
              "\"}]}\n      ]\n    }\n  ]\n}\n"},
     };
     for (const auto& c : cases) {
-        const auto [status, out, err] = run(c.args, game.root());
-        EXPECT_EQ(std::tuple(status, err), std::tuple(c.status, "")) << c.args.front();
-        EXPECT_EQ(out, c.out);
+        // A game folder given by name is entered for the run only.
+        const bool named = c.args.front() == "@";
+        const fs::path from = named ? fs::temp_directory_path() : game.root();
+        fs::current_path(from);
+        const Outcome r = run(c.args, game.root());
+        EXPECT_EQ(fs::current_path(), from);
+        fs::current_path(game.root());
+        EXPECT_EQ(std::tuple(r.status, r.err), std::tuple(c.status, "")) << c.args.front();
+        EXPECT_EQ(r.out, c.out);
     }
 }
 

@@ -40,6 +40,11 @@ const std::string kShowAdvice =
     "promotion, they will permanently have the same Big Show and will never be able to book a "
     "new one.";
 
+std::string problemLine(std::string_view file) {
+    return "\r\n* There is a problem with the date of the Next Big Show in the promotion file " +
+           std::string(file) + ". *\r\n";
+}
+
 // "kind:subject" of every problem, joined by "|".
 std::string summary(const DateCheck& check) {
     std::string out;
@@ -52,9 +57,8 @@ std::string summary(const DateCheck& check) {
 }
 
 TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
-    const std::string data = "a\r\nb\r\nWednesday\r\n18\r\nAugust\r\n2004\r\nkept\r\n";
-    const std::string show =
-        "\r\n* There is a problem with the date of the Next Big Show in the promotion file ";
+    const std::string start = "Wednesday\r\n18\r\nAugust\r\n2004\r\n";
+    const std::string data = "a\r\nb\r\n" + start + "kept\r\n";
     const struct {
         const char* name;
         std::map<std::string, std::string> files; // in the Data folder
@@ -85,7 +89,7 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
           {"f.FED", bigShow("Skipped", "")}},
          "* The file \"@Data/wrestlers.bm1\" does not exist. No contract expiry dates can be "
          "checked. *\r\n" +
-             show + "c.fed. *\r\n" + show + "d.fed. *\r\n" + show + "e.fed. *\r\n" + kShowAdvice,
+             problemLine("c.fed") + problemLine("d.fed") + problemLine("e.fed") + kShowAdvice,
          "file:wrestlers.bm1|show:c.fed|show:d.fed|show:e.fed"},
         {"unreadable expiry, damaged last record, short promotion file",
          {{"wrestlers.bm1", wrestler("Ada", "Jul 2007") + wrestler("Bo", "July 07") +

@@ -1,3 +1,4 @@
+// The roster screen, its stat editor and its bulk tools, on a game folder.
 #include "core/roster/bulk_tools.h"
 #include "core/roster/roster_fixture.h"
 #include "core/roster/roster_screen.h"
@@ -38,6 +39,7 @@ protected:
         game.writeLines("Data/maindata.bm1",
                         {"x", "y", "Wednesday", "18", "August", "2004", "rest"});
     }
+    // Loads the file through the editing menu and clears the log.
     void openWith(const std::vector<test::Wrestler>& wrestlers) {
         game.write("Data/wrestlers.bm1", test::wrestlersFile(wrestlers));
         editor.menu.press(context::MenuButton::Wrestlers);
@@ -50,6 +52,7 @@ protected:
         }
         return names;
     }
+    // Opens the wrestler by name from the list.
     void edit(const std::string& name) {
         const Names names = listed();
         const auto row = std::find(names.begin(), names.end(), name) - names.begin();
@@ -90,6 +93,7 @@ TEST_F(RosterTest, ScreenShowsAllOrInjuredAndSearchesCaseBlind) {
     screen.showAll();
     EXPECT_EQ(listed(), (Names{"Abe Orr", "Hal Bly", "shane hay", "ZED HAW", emile}));
     EXPECT_EQ(search("ha"), (Names{"Hal Bly", "shane hay", "ZED HAW", emile}));
+    EXPECT_EQ(search("\xE9"), Names{emile});
     EXPECT_EQ(search("qq"), Names{});
     EXPECT_EQ(dialogs.texts(), Names{"No results were found which matched your search."});
     EXPECT_EQ(search(""), Names{}) << "the list stays as the last search left it";
@@ -99,11 +103,18 @@ TEST_F(RosterTest, ScreenShowsAllOrInjuredAndSearchesCaseBlind) {
 
 TEST_F(RosterTest, ScreenRelistsSortsAndScrollsAfterTheEditor) {
     openWith({{"Di", "AA"}, {"Al", "ZZ"}, {"Cy", "MM", "9"}, {"Bo", "AA", "5"}});
+    std::vector<int> tops;
+    const auto watching = screen.rowsChanged().subscribe([&](int top) { tops.push_back(top); });
     // Names break the ties of a promotion; the sort chosen last survives an edit.
     screen.sortByPromotion();
     edit("Di");
     stats.close();
-    EXPECT_EQ(listed(), (Names{"Bo", "Di", "Cy", "Al"}));
+    // The row opened comes back at the top.
+    EXPECT_EQ(std::tuple(listed(), tops.back()), std::tuple(Names{"Bo", "Di", "Cy", "Al"}, 1));
+    // "Show All" sorts by name although the sort chosen stays.
+    screen.showAll();
+    EXPECT_EQ(std::tuple(listed(), screen.sortbutton()),
+              std::tuple(Names{"Al", "Bo", "Cy", "Di"}, SortBy::Promotion));
     // Cured in the editor: no longer injured, no longer listed.
     screen.showInjured();
     edit("Cy");
@@ -111,7 +122,7 @@ TEST_F(RosterTest, ScreenRelistsSortsAndScrollsAfterTheEditor) {
     stats.typeText("0");
     stats.apply();
     stats.close();
-    EXPECT_EQ(listed(), Names{"Bo"});
+    EXPECT_EQ(std::tuple(listed(), tops.back()), std::tuple(Names{"Bo"}, 0)); // row 1 is gone
     // Deleting asks, defaulting to No; the wrestler is then gone from every list.
     edit("Bo");
     dialogs.no().yes();
@@ -157,6 +168,8 @@ TEST_F(RosterTest, ScreenOpensAfreshSavesAndAsksBeforeLeavingAfterAnyOpening) {
     EXPECT_EQ(leave(), Screen::EditingMenu);
     openWith({{"Bo", "NWC"}, {"Al"}});
     const std::string original = file();
+    EXPECT_EQ(std::tuple(listed(), screen.cell(1, kPromotionColumn), screen.totalnum()),
+              std::tuple(Names{"Al", "Bo"}, "NWC", "2"));
     // Opening counts as a change; No leaves the file as it was.
     edit("Al");
     stats.close();
@@ -191,8 +204,10 @@ TEST_F(RosterTest, ScreenOpensAfreshSavesAndAsksBeforeLeavingAfterAnyOpening) {
 TEST_F(RosterTest, StatEditorChecksStoresAndStartsFromTheShownValue) {
     openWith({{"Al", "NWC"}, {"Bo"}, {"", "CCW"}});
     edit("Al");
-    WrestlerRecord& al = screen.roster()[0];
+    const WrestlerRecord& al = screen.roster()[0];
     const std::string inUse = "That name is already being used in this database.";
+    const std::string form =
+        "The expiry date must be in the form month then year, eg. January 2004.";
     const struct {
         Field field;
         std::string typed; // into the text box or the list; for a bar, its position
@@ -206,11 +221,14 @@ TEST_F(RosterTest, StatEditorChecksStoresAndStartsFromTheShownValue) {
         {Field::promotion, "", "You can't leave the Promotion stat blank."},
         {Field::brand, "brand 1", "The Brand stat must be either Brand 1, Brand 2 or All."},
         {Field::gender, "male", "The Gender stat must be either Male or Female."},
+        {Field::desc, "", "You can't leave the Description stat blank."},
         {Field::expires, "", "You can't leave the Contract Expiry Date stat blank."},
-        {Field::expires, "march 2005",
-         "The expiry date must be in the form month then year, eg. January 2004."},
+        {Field::expires, "march 2005", form},
+        {Field::expires, "Marchy 2005", form},
         {Field::expires, "December soon", ""},
+        {Field::wages, "", "You can't leave the Weekly Wages stat blank."},
         {Field::indybookings, "yes", "The Accept Indy Bookings stat must be either Yes or No."},
+        {Field::bookingfee, "", "You can't leave the Booking Fee stat blank."},
         {Field::multiproms, "",
          "You can't leave the Regular Promotions stat blank. If the wrestler doesn't wrestle for "
          "more than one promotion regularly, enter 'None'."},
@@ -227,14 +245,17 @@ TEST_F(RosterTest, StatEditorChecksStoresAndStartsFromTheShownValue) {
         {Field::finishertype, "p",
          "The Finisher Type stat must be either Pin, Submission or Top Rope."},
         {Field::finishertype, "Top Rope", "", "t"},
+        {Field::tagteam, "", "You can't leave the Tag Team stat blank."},
         {Field::tagteam, "None", "", "no"},
         {Field::tagteam, "NONE", ""},
+        {Field::stable, "", "You can't leave the Stable stat blank."},
         {Field::stable, "No", "", "no"},
         {Field::injury, "",
          "You can't leave the Injury Time stat blank. If this wrestler is not injured, enter "
          "'0'."},
         {Field::status, "", ""},
         {Field::cond, "0", "Condition stat cannot be 'Inj' if Injury Time is zero."},
+        {Field::manager, "", "You can't leave the Valet stat blank."},
         {Field::manager, "none", "", "no"},
         {Field::ringstyle, "Brawler",
          "The Ring Style stat must be one of the options in the list."},
@@ -268,9 +289,10 @@ TEST_F(RosterTest, StatEditorChecksStoresAndStartsFromTheShownValue) {
               std::tuple("al", "Top Rope", "Upper Carder"));
 
     // Inputs start from the value shown; one the bar cannot show stays until the bar moves.
-    al.set(Field::pop, "150");
-    al.set(Field::cond, "Inj");
-    al.set(Field::injury, "14");
+    WrestlerRecord& record = screen.roster()[0];
+    record.set(Field::pop, "150");
+    record.set(Field::cond, "Inj");
+    record.set(Field::injury, "14");
     const struct {
         Field field;
         int move; // -1: not moved
@@ -290,9 +312,14 @@ TEST_F(RosterTest, StatEditorChecksStoresAndStartsFromTheShownValue) {
     }
     stats.clickCell(rowOf(Field::cond), kValue);
     stats.apply();
-    EXPECT_EQ(al.cond(), "Inj") << "injured, so Inj stands";
+    EXPECT_EQ(record.cond(), "Inj") << "injured, so Inj stands";
     stats.clickCell(rowOf(Field::expires), kValue);
     EXPECT_EQ(stats.textBox(), "December soon");
+    EXPECT_EQ(stats.help(), "The date the wrestler's contract expires, month then year. Every "
+                            "wrestler on the database can be given a random expiry date instantly "
+                            "by clicking the button on the previous screen. If choosing manually, "
+                            "remember the game begins in the year 2004, so no dates should be "
+                            "before this.");
 }
 
 TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
@@ -341,10 +368,16 @@ TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
                              game.exists("Data/new.bm1"), screen.hasUnsavedChanges()),
                   std::tuple(before, "", false, false));
     }
+    openWith({});
+    dialogs.reply("taken.bm1");
+    tools.exportIntoAnotherFile();
+    EXPECT_EQ(std::tuple(lastShown().text, lastShown().icon, lastShown().title),
+              std::tuple("There's no wrestlers here to export!", Icon::Critical, "No Wrestlers!"));
 }
 
 TEST_F(RosterTest, BulkToolsRenamesExportsDatesAndDeletesByExactInitials) {
     openWith({{"Al", "NWC"}, {"Bo", "nwc"}, {"Cy", "NWC"}, {"Di", "NWC"}, {"Ed", "CCW"}});
+    screen.roster()[0].set(Field::multiproms, "NWC,CCW");
     const std::string saved = file();
     const auto record = [&](std::size_t i) { return std::string(screen.roster()[i].fileBytes()); };
     screen.typeSearch("zz");
@@ -358,6 +391,8 @@ TEST_F(RosterTest, BulkToolsRenamesExportsDatesAndDeletesByExactInitials) {
     run(ToolRow::Rename, {"NWC", "Free Agent"});
     EXPECT_EQ(column(Field::promotion),
               (Names{"Free Agent", "nwc", "Free Agent", "Free Agent", "CCW"}));
+    EXPECT_EQ(std::tuple(screen.roster()[0].multiproms(), screen.searchText()),
+              std::tuple("NWC,CCW", "")); // listed as by Show All
 
     // Random expiry dates: out of range draws count as 0.
     const std::string overwrite = "Using this feature will overwrite any contract expiry dates "
@@ -372,11 +407,13 @@ TEST_F(RosterTest, BulkToolsRenamesExportsDatesAndDeletesByExactInitials) {
     EXPECT_EQ(column(Field::expires), (Names{"January 2005", "December 2008", "July 2006",
                                              "January 2005", "January 2005"}));
 
+    const int busy = dialogs.busyCount();
     run(ToolRow::Delete, {"Free Agent"});
     run(ToolRow::Delete, {"None Here"});
-    EXPECT_EQ(std::tuple(listed(), screen.totalnum()), std::tuple(Names{"Bo", "Ed"}, "2"));
-    EXPECT_EQ(std::tuple(screen.hasUnsavedChanges(), file()), std::tuple(true, saved))
-        << "saving is left to the roster screen";
+    EXPECT_EQ(std::tuple(listed(), screen.totalnum(), dialogs.busyCount() - busy),
+              std::tuple(Names{"Bo", "Ed"}, "2", 2));
+    // Saving is left to the roster screen.
+    EXPECT_EQ(std::tuple(screen.hasUnsavedChanges(), file()), std::tuple(true, saved));
     EXPECT_EQ(
         dialogs.texts(),
         (Names{"File ''nwc.bm1'' created successfully.", "File ''none.bm1'' created successfully.",
@@ -406,6 +443,10 @@ TEST_F(RosterTest, BulkToolsMergeAsksOncePerMatchAndAppendsInRosterOrder) {
               test::wrestlersFile({{"Al", "NWC"}, {"Bo", "NWC"}}) + ours(0) + ours(1) + ours(3));
     const auto& shown = dialogs.shown();
     ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(std::tuple(shown[0].title, shown[0].text, shown[0].initial),
+              std::tuple("Add To Other File",
+                         "Please enter the name of the file you wish to add these wrestlers to.",
+                         "wrestlers.bm1"));
     EXPECT_EQ(std::tuple(shown[1].text, shown[1].title, shown[1].answer),
               std::tuple("Cy already exists in the roster you're exporting to. Do you want to "
                          "overwrite the other.bm1 version:\r\n\r\nDraw Value: 70   Ability: 70"

@@ -80,6 +80,10 @@ TEST(RosterFile, RefusesAFileThatIsNotWholeRecordsAndKeepsEverything) {
         EXPECT_NE(status.message().find(c.why), std::string::npos) << status.message();
         EXPECT_EQ(roster, before);
     }
+    Roster largest;
+    EXPECT_TRUE(parseRoster(lines(31 * 32767), "x", largest));
+    EXPECT_EQ(largest.size(), 32767u);
+    EXPECT_FALSE(largest.append(WrestlerRecord()));
 }
 
 TEST(RosterFile, NewWrestlerHasTheDefaultsAndAContractFromTheStartYear) {
@@ -90,6 +94,8 @@ TEST(RosterFile, NewWrestlerHasTheDefaultsAndAContractFromTheStartYear) {
               "Face\r\nFinishing Move\r\np\r\nno\r\nno\r\n0\r\n\r\n100\r\nno\r\nBasic Wrestler\r\n"
               "75\r\n15\r\n70\r\n70\r\nHeavy\r\n70\r\nUSA\r\n");
     EXPECT_EQ(newContractExpiry(" 1999 (leap)"), "July 2002");
+    r.set(Field::status, "Broken\rleg"); // a CR in a value cannot split its line
+    EXPECT_EQ(std::tuple(r.status(), r.cond()), std::tuple("Broken leg", "100"));
 }
 
 int sign(int v) {
@@ -104,12 +110,14 @@ TEST(ColumnSort, CellsCompareAsTheGridSortsThem) {
     } cases[] = {
         {"9", "10", -1},
         {" -2 ", "1", -1},
+        {"1e3", "999", 1},
         {"10", "1a", -1},             // a number before any text
         {"inf", "Inf", 1},            // words, not numbers
         {"ABC", "abc", -1},           // equal but for case: byte order
         {"\xC9mile", "emile", 1},     // E acute after every plain letter
         {"\xC9mile", "\xE9mile", -1}, // its lower case ties, then bytes
         {longA, longA + "s", -1},     // past the first 16 bytes
+        {longA + "x", "MAXIMILIAN STORMWATER-BLACKWOODY", -1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sign(compareCells(c.a, c.b)), c.order) << c.a << " / " << c.b;

@@ -26,7 +26,8 @@ Lines venueFile(const std::vector<std::pair<std::string, std::string>>& named, c
     return all;
 }
 
-// Numeric names, letter case, odd countries, a nameless record and stray lines.
+// Numeric names, letter case, odd countries, a nameless record and two
+// trailing lines that make no record.
 const Lines kTrailing{"Stray Hall", "\xe9 half a record"};
 const Lines kFile = venueFile({{"Harbor Hall", "USA"},
                                {"10", "UK"},
@@ -80,6 +81,18 @@ TEST_F(VenueEditorTest, OpensOnTheFirstRecordAndEachFilterListsExactlyItsCountry
 
 TEST_F(VenueEditorTest, PromptsApplyTheirRulesAndConfirmRewritesOnlyThatRecord) {
     const struct {
+        const char* title;
+        const char* text;
+    } prompts[] = {
+        // in the order of VenueField
+        {"Venue Name", "Please enter the name of this venue."},
+        {"City & State", "Please enter the city and state where this venue is located."},
+        {"City Name", "Please enter just the city name where this venue is located."},
+        {"Capacity", "Please enter the capacity of this venue."},
+        {"Venue Exclusive To Promotion?",
+         "Please enter the initials of a promotion this venue is exclusive to, or enter 'None'."},
+    };
+    const struct {
         VenueField field;
         const char* answer;
         const char* shown;
@@ -101,9 +114,12 @@ TEST_F(VenueEditorTest, PromptsApplyTheirRulesAndConfirmRewritesOnlyThatRecord) 
         dialogs.clear();
         dialogs.reply(c.answer);
         venues.editField(c.field);
-        EXPECT_EQ(dialogs.shown()[0].initial, before) << "the prompt starts from the shown value";
-        EXPECT_EQ(dialogs.texts().back() == "There is already a venue in this file with this name.",
-                  c.refused);
+        const auto& prompt = dialogs.shown()[0];
+        const auto& expected = prompts[static_cast<std::size_t>(c.field)];
+        EXPECT_EQ(std::tuple(prompt.title, prompt.text, prompt.initial),
+                  std::tuple(expected.title, expected.text, before));
+        const Names refused{expected.text, "There is already a venue in this file with this name."};
+        EXPECT_EQ(dialogs.texts(), Names(refused.begin(), refused.begin() + (c.refused ? 2 : 1)));
         EXPECT_EQ(venues.shown(c.field), c.shown) << c.answer;
     }
     EXPECT_EQ(file(), kFile) << "nothing is written before Confirm Changes";
@@ -153,6 +169,11 @@ TEST_F(VenueEditorTest, DeleteAsksDefaultingToNoAndRemovesOnlyOnYes) {
     EXPECT_EQ(std::tuple(venues.totalShowing(), venues.shown(VenueField::venuename),
                          venues.shown(VenueField::capacity), venues.country().text()),
               std::tuple("0", "", "", "Other"));
+
+    dialogs.clear();
+    venues.edit();
+    venues.deleteVenue();
+    EXPECT_EQ(dialogs.texts(), (Names{"No venue selected!", "No venue has been selected!"}));
 }
 
 TEST_F(VenueEditorTest, AddNewWritesTheFirstFreeDefaultNameAtOnceAheadOfStrayLines) {
