@@ -4,7 +4,6 @@
 #include "support/fault.h"
 #include "support/step_fixture.h"
 
-#include <array>
 #include <tuple>
 
 namespace bm::promotion {
@@ -12,17 +11,12 @@ namespace {
 
 using F = Step8Field;
 using ui::Screen;
-constexpr const char* kBothOn = "Chat|Dee|Weekly|Chat|Dee|Weekly";
 
 class Step8Test : public test::PromotionStepTest {
 protected:
     Step8& step = editor.step8;
 
-    void SetUp() override {
-        PromotionStepTest::SetUp();
-        navigator.go(Screen::Step8);
-    }
-    // The two segments' lines (name, host, show each) and fields, joined by "|".
+    // The two segments' lines (name, host, show each).
     std::string segments() const { return linesFrom(line::brand1talkshowname, 6); }
     std::string shownFields() const {
         std::vector<std::string> all;
@@ -33,15 +27,8 @@ protected:
     }
 };
 
-// Only "NA" and "None" switch a segment off; a host or show typed while it
-// is off does not switch it on.
 TEST_F(Step8Test, EachTalkShowFieldPromptsWithItsTextsAndStoresTheReplyAsTyped) {
-    const struct {
-        F field;
-        int line;
-        const char* title;
-        const char* message;
-    } cases[] = {
+    const std::tuple<F, int, const char*, const char*> cases[] = {
         {F::brand1talkshowname, 227, "Brand 1 Talk Show Segment Name",
          "Please enter the name of the talk show segment for this promotion, if there is one. If "
          "there is a roster split for this promotion, enter the talk show details here if it is "
@@ -65,60 +52,51 @@ TEST_F(Step8Test, EachTalkShowFieldPromptsWithItsTextsAndStoresTheReplyAsTyped) 
          "'NA'."},
     };
     EXPECT_EQ(shownFields(), "NA|NA|NA|NA|NA|NA") << "both off when new";
-    for (const auto& c : cases) {
-        expectPrompt(step, c.field, c.title, c.message);
+    for (const auto& [field, line, title, message] : cases) {
+        expectPrompt(step, field, title, message);
         dialogs.reply("na \xa0");
-        expectChanges([&] { step.edit(c.field); }, {{c.line, "na \xa0"}});
-        EXPECT_EQ(step.shown(c.field), "na \xa0") << c.title;
+        expectChanges([&] { step.edit(field); }, {{line, "na \xa0"}});
+        EXPECT_EQ(step.shown(field), "na \xa0") << title;
     }
 }
 
+// Only "NA" and "None" switch a segment off; a host or show field keeps
+// showing what was typed into it.
 TEST_F(Step8Test, NaOrNoneSwitchesOffOnlyItsOwnSegment) {
-    const struct {
-        F field;
-        const char *reply, *lines, *shown;
-    } cases[] = {
+    const std::tuple<F, const char*, const char*, const char*> cases[] = {
         {F::brand1talkshowname, "NA", "NA|||Chat|Dee|Weekly", "NA|NA|NA|Chat|Dee|Weekly"},
-        {F::brand1talkshowname, "None", "NA|||Chat|Dee|Weekly", "NA|NA|NA|Chat|Dee|Weekly"},
         {F::talkshow1showname, "None", "NA|||Chat|Dee|Weekly", "NA|NA|None|Chat|Dee|Weekly"},
         {F::brand2talkshowhost, "None", "Chat|Dee|Weekly|NA||", "Chat|Dee|Weekly|NA|None|NA"},
-        {F::talkshow2showname, "NA", "Chat|Dee|Weekly|NA||", "Chat|Dee|Weekly|NA|NA|NA"},
         {F::brand2talkshowname, "NONE", "Chat|Dee|Weekly|NONE|Dee|Weekly",
          "Chat|Dee|Weekly|NONE|Dee|Weekly"},
     };
-    for (const auto& c : cases) {
+    constexpr const char* kBothOn = "Chat|Dee|Weekly|Chat|Dee|Weekly";
+    for (const auto& [field, reply, lines, shown] : cases) {
         setLines(line::brand1talkshowname, kBothOn);
         step.fillFromRecord();
         const auto before = record.lines();
-        dialogs.reply(c.reply);
-        step.edit(c.field);
-        EXPECT_EQ(std::tuple(segments(), shownFields()), std::tuple(c.lines, c.shown)) << c.reply;
+        dialogs.reply(reply);
+        step.edit(field);
+        EXPECT_EQ(std::tuple(segments(), shownFields()), std::tuple(lines, shown)) << reply;
         setLines(line::brand1talkshowname, kBothOn);
         EXPECT_EQ(record.lines(), before) << "only the segments change";
     }
 }
 
+// A segment's name shows as stored, an empty host or show as "NA"; showing
+// writes nothing back.
 TEST_F(Step8Test, ShowsTheRecordAsStoredAndStoresEachChange) {
-    // A segment's name shows as stored, an empty host or show as "NA".
+    const std::tuple<const char*, int, const char*, int> cases[] = {{"250", 100, "UK", 1},
+                                                                    {"abc", 0, "Mars", -1}};
     record.set(line::brand2talkshowname, "");
-    step.fillFromRecord();
-    EXPECT_EQ(shownFields(), "NA|NA|NA||NA|NA");
-    const struct {
-        const char* popularity;
-        int position;
-        const char* country;
-        int countryIndex;
-    } shown[] = {{"250", 100, "UK", 1}, {"abc", 0, "Mars", -1}};
-    for (const auto& c : shown) {
-        record.set(line::popularity, c.popularity);
-        record.set(line::country, c.country);
-        const platform::Lines before = record.lines();
-        step.fillFromRecord();
-        EXPECT_EQ(
-            std::tuple(step.popularityBar().position(), step.popularity(), step.country().index(),
-                       step.country().text()),
-            std::tuple(c.position, c.popularity + std::string("%"), c.countryIndex, c.country));
-        EXPECT_EQ(record.lines(), before) << "showing writes nothing back";
+    for (const auto& [popularity, position, country, index] : cases) {
+        record.set(line::popularity, popularity);
+        record.set(line::country, country);
+        expectChanges([&] { step.fillFromRecord(); }, {});
+        EXPECT_EQ(shownFields(), "NA|NA|NA||NA|NA");
+        EXPECT_EQ(std::tuple(step.popularityBar().position(), step.popularity(),
+                             step.country().index(), step.country().text()),
+                  std::tuple(position, popularity + std::string("%"), index, country));
     }
     step.movePopularity(37);
     step.movePopularity(101);
@@ -129,9 +107,9 @@ TEST_F(Step8Test, ShowsTheRecordAsStoredAndStoresEachChange) {
         std::tuple("37", "37%", "Japan"));
 }
 
-// SAVE leaves for the promotion menu only when the file is written; the
-// saved promotion then loads as it was saved, with nothing left to ask about.
+// What the file holds is the save's own tests' business.
 TEST_F(Step8Test, SaveLeavesAndCountsAsSavedOnlyOnceTheFileIsWritten) {
+    navigator.go(Screen::Step8);
     for (const bool diskFull : {true, false}) {
         dialogs.reply("Ada Quill");
         editor.step7.edit(Step7Field::brand1powerfig2name); // the save moves her up
@@ -144,28 +122,12 @@ TEST_F(Step8Test, SaveLeavesAndCountsAsSavedOnlyOnceTheFileIsWritten) {
             }
             step.next();
         }
-        ASSERT_EQ(dialogs.shown().size(), 1u);
-        const std::string& told = dialogs.shown()[0].text;
-        EXPECT_NE(told.find("new.fed"), std::string::npos) << told;
-        EXPECT_EQ(told == "new.fed saved OK.", !diskFull) << told;
+        EXPECT_EQ(dialogs.texts().size(), 1u);
         EXPECT_EQ(game.exists("Data/new.fed"), !diskFull);
         EXPECT_EQ(navigator.current(), diskFull ? Screen::Step8 : Screen::PromotionMenu);
         EXPECT_EQ(editor.chooser.unsavedWork().empty(), !diskFull);
-        if (diskFull) {
-            EXPECT_EQ(record.lines(), before);
-        }
+        EXPECT_EQ(record.lines() == before, diskFull);
     }
-    platform::Lines written = makeTemplateRecord().lines();
-    written[line::months[0].bigshowlogo] = "NA";
-    written[line::powerfig1name] = "Ada Quill";
-    EXPECT_EQ(game.read("Data/new.fed"), platform::joinLines(written));
-
-    editor.chooser.setMode(ChooserMode::Edit);
-    editor.chooser.select(0);
-    editor.chooser.act();
-    EXPECT_EQ(editor.step7.shown(Step7Field::powerfig1name), "Ada Quill");
-    EXPECT_EQ(editor.step7.shown(Step7Field::brand1powerfig2name), "None");
-    EXPECT_EQ(editor.chooser.unsavedWork(), "");
 }
 
 } // namespace
