@@ -19,33 +19,27 @@ TEST_F(Step3Test, AttendancesStoreTheirNumberAndListsTheirLevel) {
     expectPrompt(step, Step3Field::untvatt, "Max Untelevised Attendence",
                  "Please enter the maximum attendence this promotion could attract for an "
                  "untelevised show at this point in time.");
-    const std::tuple<Step3Field, const char*, int, const char*> prompts[] = {
-        {Step3Field::tvatt, "7500 fans", 41, "7500"},
-        {Step3Field::untvatt, "12,000", 40, "12"},
-    };
-    for (const auto& [field, reply, at, stored] : prompts) {
-        dialogs.reply(reply);
-        expectChanges([&] { step.edit(field); }, {{at, stored}});
-        EXPECT_EQ(step.shown(field), stored);
-    }
-
-    const std::tuple<Production, int, test::LineChanges> lists[] = {
-        {Production::primaryprod, 0, {{42, "1"}}},
-        {Production::secondaryprod, 19, {{43, "20"}}},
-        {Production::bigshowprod, 20, {}},
-    };
-    for (const auto& [list, index, changes] : lists) {
-        expectChanges([&] { step.chooseProduction(list, index); }, changes);
-    }
+    dialogs.reply("7500 fans").reply("12,000");
+    expectChanges([&] { step.edit(Step3Field::tvatt), step.edit(Step3Field::untvatt); },
+                  {{41, "7500"}, {40, "12"}});
+    EXPECT_EQ(step.shown(Step3Field::untvatt), "12");
+    expectChanges(
+        [&] {
+            step.chooseProduction(Production::primaryprod, 0);
+            step.chooseProduction(Production::secondaryprod, 19);
+            step.chooseProduction(Production::bigshowprod, 20); // no such level
+        },
+        {{42, "1"}, {43, "20"}});
     EXPECT_EQ(step.production(Production::secondaryprod).text(), "$1,250,000 Per Show");
 }
 
 TEST_F(Step3Test, LoadingShowsLevelsThatAreNoEntryAsStored) {
     load({{41, "1e3"}, {42, "20"}, {43, "07"}, {44, "21"}});
-    EXPECT_EQ(step.shown(Step3Field::tvatt), "1e3");
-    EXPECT_EQ(step.production(Production::primaryprod).text(), "$1,250,000 Per Show");
-    EXPECT_EQ(step.production(Production::secondaryprod).text(), "07");
-    EXPECT_EQ(step.production(Production::bigshowprod).index(), -1);
+    EXPECT_EQ(std::tuple(step.shown(Step3Field::tvatt),
+                         step.production(Production::primaryprod).text(),
+                         step.production(Production::secondaryprod).text(),
+                         step.production(Production::bigshowprod).index()),
+              std::tuple("1e3", "$1,250,000 Per Show", "07", -1));
 }
 
 } // namespace
