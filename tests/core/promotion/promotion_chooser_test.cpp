@@ -72,21 +72,18 @@ TEST_F(PromotionChooserTest, ListsTheContextsFedFilesAndShowsTheClickedOnesName)
 // Values outside step 1's lists are shown as stored, and a short file as empty.
 TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
     using namespace line;
-    auto full = templateWith({{size, "5"}, {rostersplit, "Yes"}, {tvcoverage, "Regional"}});
+    auto full = templateWith({{size, "6"}, {rostersplit, "yes"}, {tvcoverage, "Regional"}});
     full.push_back("an extra line");
     const std::tuple<platform::Lines, int, bool, int> cases[] = {
-        {full, 4, true, 2},
+        {full, 5, true, 2},
         {{"INI", "Short"}, -1, true, -1},
-        {templateWith({{size, "7"}, {rostersplit, "Maybe"}, {tvcoverage, "Cable"}}), -1, true, -1},
-        {templateWith({{size, " 2"}, {rostersplit, "No"}, {tvcoverage, "none"}}), -1, false, -1},
-        {templateWith({{size, "6"}, {rostersplit, "yes"}, {tvcoverage, "Local"}}), 5, true, 1},
+        {templateWith({{size, "7"}, {rostersplit, "No"}, {tvcoverage, "none"}}), -1, false, -1},
     };
     open(ChooserMode::Edit);
     chooser.act(); // nothing selected
     EXPECT_EQ(navigator.current(), Screen::PromotionChooser);
     const Step1& step1 = editor.step1;
     for (const auto& [lines, sizeIndex, brands, coverage] : cases) {
-        SCOPED_TRACE(lines[1]);
         game.writeLines("Data/beta.fed", lines);
         laterStep.shownNames.clear();
         navigator.go(Screen::PromotionChooser);
@@ -97,13 +94,12 @@ TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
         EXPECT_EQ(std::tuple(chooser.nameoffile(), navigator.current(), laterStep.shownNames),
                   std::tuple("beta.fed", Screen::Step1, std::vector<std::string>{lines[1]}));
         EXPECT_EQ(std::tuple(step1.size().index(), step1.brandsEnabled(),
-                             step1.shown(Step1Field::brand2), step1.tvcoverage().index()),
-                  std::tuple(sizeIndex, brands, record.get(brand2), coverage));
-        EXPECT_EQ(std::tuple(step1.promlogo(), step1.description(), step1.size().text(),
-                             step1.rostersplit().text(), step1.tvcoverage().text()),
-                  std::tuple(record.get(promlogo), record.get(description),
+                             step1.tvcoverage().index(), step1.shown(Step1Field::promname)),
+                  std::tuple(sizeIndex, brands, coverage, lines[1]));
+        EXPECT_EQ(std::tuple(step1.promlogo(), step1.size().text(), step1.tvcoverage().text()),
+                  std::tuple(record.get(promlogo),
                              sizeIndex < 0 ? record.get(size) : step1.size().text(),
-                             record.get(rostersplit), record.get(tvcoverage)));
+                             record.get(tvcoverage)));
     }
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(dialogs.busyNow());
@@ -118,9 +114,9 @@ TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
     EXPECT_NE(dialogs.shown()[0].text.find("alpha.fed"), std::string::npos);
-    EXPECT_EQ(std::tuple(chooser.record().lines(), chooser.nameoffile(), navigator.current()),
-              std::tuple(before, "beta.fed", Screen::PromotionChooser));
-    EXPECT_TRUE(laterStep.shownNames.empty());
+    EXPECT_EQ(std::tuple(chooser.record().lines(), chooser.nameoffile(), navigator.current(),
+                         laterStep.shownNames.size()),
+              std::tuple(before, "beta.fed", Screen::PromotionChooser, 0u));
 }
 
 TEST_F(PromotionChooserTest, DeleteAsksFirstAndReportsTheOutcome) {
@@ -174,6 +170,63 @@ TEST_F(PromotionChooserTest, ReturnFromTheStepsShowsTheChooserAsItWasLeft) {
     chooser.returnFromSteps();
     EXPECT_EQ(files(), (std::vector<std::string>{"aaa.fed", "alpha.fed", "beta.fed"}));
     EXPECT_EQ(std::tuple(chooser.selected(), chooser.promptLine()), std::tuple(2, "Beta League"));
+}
+
+// A name is asked for until it is usable, free and ends in ".fed"; nothing
+// is written before the save.
+TEST_F(PromotionChooserTest, CreatingAsksForANameUntilItIsUsableFreeAndEndsInFed) {
+    using Kind = test::ScriptedDialogs::Kind;
+    using Box = std::tuple<Kind, std::string, std::string, Icon, std::string>;
+    const Box P{Kind::Prompt, "Filename", "Please enter a filename for this new promotion.",
+                Icon::None, "bmf.fed"};
+    const Box exists{Kind::Message, "File Already Exists",
+                     "There is already a file in this directory with that name. Please choose a "
+                     "different name.",
+                     Icon::None, ""};
+    const Box invalid{Kind::Message, "Filename Invalid", "The filename must end in .fed.",
+                      Icon::None, ""};
+    const Box unusable{Kind::Message, "Filename Invalid",
+                       "\"../alpha.fed\" cannot be used as a file name. A file name must not "
+                       "contain \\ / : * ? \" < > | or control characters, must not end in a "
+                       "space or a dot, and must not be a reserved device name such as CON, PRN, "
+                       "AUX, NUL, COM1 or LPT1.",
+                       Icon::Exclamation, ""};
+    game.write("Data/alpha", "x\r\n");
+    platform::Lines created = makeTemplateRecord().lines();
+    created[line::months[0].bigshowlogo] = "NA";
+    // The replies, the last accepted one creating and "" cancelling.
+    const std::tuple<std::vector<std::string>, std::vector<Box>> cases[] = {
+        {{"bmf.fed"}, {P}},
+        {{""}, {P}},
+        {{"alpha.fed", "abc", "North Side.fed"}, {P, exists, P, invalid, P}},
+        {{"alpha", ""}, {P, exists, invalid, P}},
+        {{"new.FED", ""}, {P, invalid, P}},
+        {{"../alpha.fed", ""}, {P, unusable, P}},
+    };
+    for (const auto& [replies, boxes] : cases) {
+        const std::string& last = replies.back();
+        navigator.go(Screen::PromotionMenu);
+        dialogs.clear();
+        chooser.record().set(line::prominitials, "EDITED");
+        const auto before = chooser.record().lines();
+        const std::string nameBefore = chooser.nameoffile();
+        for (const auto& r : replies) {
+            dialogs.reply(r);
+        }
+        editor.promotionMenu.createPromotion();
+        std::vector<Box> shown;
+        for (const auto& s : dialogs.shown()) {
+            shown.emplace_back(s.kind, s.title, s.text, s.icon, s.initial);
+        }
+        EXPECT_EQ(shown, boxes) << replies.front();
+        EXPECT_EQ(std::tuple(chooser.record().lines(), chooser.nameoffile(), navigator.current()),
+                  last.empty() ? std::tuple(before, nameBefore, Screen::PromotionMenu)
+                               : std::tuple(created, last, Screen::Step1));
+        EXPECT_EQ(editor.step1.shown(Step1Field::prominitials), "BMF") << "step 1 was filled";
+        EXPECT_FALSE(!last.empty() && game.exists("Data/" + last));
+    }
+    EXPECT_EQ(game.read("Data/alpha.fed"),
+              platform::joinLines(templateWith({{line::promname, "Alpha Union"}})));
 }
 
 } // namespace

@@ -26,13 +26,8 @@ protected:
 TEST_F(Step7Test, EachRolePromptsWithItsTextsAndNoneEmptiesItAndItsTitle) {
     expectFieldsShowTheRecord("a new promotion has nobody");
     constexpr int kNoTitle = -1;
-    const struct {
-        F field;
-        int line;
-        int titleLine; // emptied with a name
-        const char* title;
-        const char* message;
-    } cases[] = {
+    // The role's line, and the title line emptied with it.
+    const std::tuple<F, int, int, const char*, const char*> cases[] = {
         {F::powerfig1name, 217, 218, "Brand 1 Power Figure 1",
          "Please enter the name of the 1st power figure for this promotion. If this promotion has "
          "a roster split, this will be the main power figure of the first brand. If there is no "
@@ -74,31 +69,33 @@ TEST_F(Step7Test, EachRolePromptsWithItsTextsAndNoneEmptiesItAndItsTitle) {
          "a roster split, this will be the interviewer for the 2nd brand. If there is nobody in "
          "this role, enter 'None'."},
     };
-    for (const auto& c : cases) {
+    for (const auto& [field, line, titleLine, title, message] : cases) {
         // Everyone in place, so that each edit shows exactly which lines it touches.
         for (const auto& p : kStep7Prompts) {
             record.set(p.recordLine(), "Rae \xe9");
         }
         step.fillFromRecord();
-        expectPrompt(step, c.field, c.title, c.message);
-        test::LineChanges emptied{{c.line, ""}};
-        if (c.titleLine != kNoTitle) {
-            emptied.push_back({c.titleLine, ""});
+        expectPrompt(step, field, title, message);
+        test::LineChanges emptied{{line, ""}};
+        if (titleLine != kNoTitle) {
+            emptied.push_back({titleLine, ""});
         }
         dialogs.reply("None");
-        expectChanges([&] { step.edit(c.field); }, emptied);
-        expectFieldsShowTheRecord(c.title);
+        expectChanges([&] { step.edit(field); }, emptied);
+        expectFieldsShowTheRecord(title);
     }
-    dialogs.reply("none"); // any other word, whatever its case, is a name
-    expectChanges([&] { step.edit(F::interviewer2); }, {{line::interviewer2, "none"}});
-
-    // A title may be given to an empty role; the save clears it.
-    dialogs.reply("None").reply("Commissioner");
-    step.edit(F::brand2powerfig2name);
-    step.edit(F::brand2powerfig2title);
-    EXPECT_EQ(
-        std::tuple(record.get(line::brand2powerfig2name), record.get(line::brand2powerfig2title)),
-        std::tuple("", "Commissioner"));
+    // Any other word is a name; a title may be given to an empty role (the
+    // save clears it).
+    dialogs.reply("none").reply("None").reply("Commissioner");
+    expectChanges(
+        [&] {
+            step.edit(F::interviewer2);
+            step.edit(F::brand2powerfig2name);
+            step.edit(F::brand2powerfig2title);
+        },
+        {{line::interviewer2, "none"},
+         {line::brand2powerfig2name, ""},
+         {line::brand2powerfig2title, "Commissioner"}});
 }
 
 } // namespace
