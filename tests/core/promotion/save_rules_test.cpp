@@ -182,23 +182,18 @@ TEST(SaveDerivation, EachDerivedLine) {
     }
 }
 
-class SavePromotion : public testing::Test {
-protected:
+// Hand-made files, short and long, and one failing two rules (the boxes and
+// an unchanged file and record then). A failed write is the save-fault
+// tests' business.
+TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     test::TempGameFolder game;
     test::ScriptedDialogs dialogs;
     context::EditingContext context;
-};
-
-// A new promotion, and hand-made files, short and long.
-TEST_F(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     platform::Lines created = makeTemplateRecord().lines();
-    created[months[0].bigshowlogo] = "NA";
-
     platform::Lines shortFile(created.begin(), created.begin() + titles[0].savedchamp);
     platform::Lines shortSaved = shortFile;
     shortSaved.resize(kLineCount);
     shortSaved[titles[0].savedchamp] = "Vacant";
-
     // Lines past the layout, and bytes of every value, stay as they were.
     platform::Lines longFile = created;
     longFile.insert(longFile.end(), {"extra 1", "", "extra 3"});
@@ -209,35 +204,28 @@ TEST_F(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     longSaved[powerfig1name] = "Ada Quill";
     longSaved[brand1powerfig2name] = "";
     longSaved[titles[0].savedchamp] = "Jos\xe9 \x01\xff";
+    platform::Lines failing = templateWith({{bigshowatt, "5"}, {untvatt, "x"}}).lines();
+    failing[brand1powerfig2name] = "Ada"; // the save would move it up
 
-    for (const auto& [file, saved] : {std::pair{created, created}, std::pair{shortFile, shortSaved},
-                                      std::pair{longFile, longSaved}}) {
+    const std::tuple<platform::Lines, bool, platform::Lines, std::vector<std::string>> cases[] = {
+        {shortFile, true, shortSaved, {"hand.fed saved OK."}},
+        {longFile, true, longSaved, {"hand.fed saved OK."}},
+        {failing, false, failing, {kText[7], kText[16]}},
+    };
+    for (const auto& [file, ok, saved, said] : cases) {
         dialogs.clear();
         game.write("Data/hand.fed", platform::joinLines(file));
         PromotionRecord record;
         ASSERT_TRUE(loadPromotion(context.pathOf("hand.fed"), record).ok());
-        EXPECT_TRUE(savePromotion(record, "hand.fed", context, dialogs)) << file.size();
+        EXPECT_EQ(savePromotion(record, "hand.fed", context, dialogs), ok);
         EXPECT_EQ(game.read("Data/hand.fed"), platform::joinLines(saved)) << file.size();
         EXPECT_EQ(record.lines(), saved);
-        ASSERT_EQ(dialogs.shown().size(), 1u);
-        const auto& box = dialogs.shown()[0];
-        EXPECT_EQ(std::tuple(box.text, box.title, box.icon),
-                  std::tuple("hand.fed saved OK.", ui::kProgramTitle, ui::Icon::None));
-    }
-}
-
-// A failed write is the save-fault tests' business.
-TEST_F(SavePromotion, FailingRulesLeaveTheRecordAndTheFile) {
-    game.write("Data/bmf.fed", "old\r\n");
-    PromotionRecord record = templateWith({{bigshowatt, "5"}, {untvatt, "x"}});
-    record.set(brand1powerfig2name, "Ada"); // the save would move it up
-    const auto before = record.lines();
-    EXPECT_FALSE(savePromotion(record, "bmf.fed", context, dialogs));
-    EXPECT_EQ(record.lines(), before);
-    EXPECT_EQ(game.read("Data/bmf.fed"), "old\r\n");
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{kText[7], kText[16]}));
-    for (const auto& box : dialogs.shown()) {
-        EXPECT_EQ(std::tuple(box.title, box.icon), std::tuple("Error!", ui::Icon::Critical));
+        EXPECT_EQ(dialogs.texts(), said);
+        for (const auto& box : dialogs.shown()) {
+            EXPECT_EQ(std::tuple(box.title, box.icon),
+                      ok ? std::tuple(std::string(ui::kProgramTitle), ui::Icon::None)
+                         : std::tuple(std::string("Error!"), ui::Icon::Critical));
+        }
     }
 }
 
