@@ -102,23 +102,17 @@ TEST_F(Step1Test, RosterSplitEnablesTheBrandsAndKeepsTheirNames) {
     EXPECT_EQ(split(), "No|off|||");
     step.edit(Step1Field::brand1); // disabled: no prompt
     EXPECT_TRUE(dialogs.shown().empty());
-    const std::tuple<int, const char*, const char*> cases[] = {
-        {kYes, "", "Yes|on|Brand 1|Brand 2|Brand 1"},             // empty names get the defaults
-        {kNo, "Iron Hour", "No|off|Iron Hour|Brand 2|Iron Hour"}, // kept for a later Yes
-        {kYes, "", "Yes|on|Iron Hour|Brand 2|Iron Hour"},
-        {kYes, "-", "Yes|on|Brand 1|Brand 2|Brand 1"}, // no brand 1: both defaults
-    };
-    for (const auto& [choice, brand1, expected] : cases) {
-        if (*brand1 == '-') {
-            record.set(line::brand1, "");
-            record.set(line::brand2, "Kept?");
-        } else if (*brand1) {
-            dialogs.reply(brand1);
-            step.edit(Step1Field::brand1);
-        }
-        step.chooseRosterSplit(choice);
-        EXPECT_EQ(split(), expected);
-    }
+    step.chooseRosterSplit(kYes); // empty names get the defaults
+    EXPECT_EQ(split(), "Yes|on|Brand 1|Brand 2|Brand 1");
+    dialogs.reply("Iron Hour");
+    step.edit(Step1Field::brand1);
+    step.chooseRosterSplit(kNo); // the names stay for a later Yes
+    EXPECT_EQ(split(), "No|off|Iron Hour|Brand 2|Iron Hour");
+    step.chooseRosterSplit(kYes);
+    EXPECT_EQ(split(), "Yes|on|Iron Hour|Brand 2|Iron Hour");
+    setLines(line::brand1, "|Kept?"); // no brand 1: both get their defaults
+    step.chooseRosterSplit(kYes);
+    EXPECT_EQ(split(), "Yes|on|Brand 1|Brand 2|Brand 1");
 }
 
 TEST_F(Step1Test, DescriptionIsStoredOnEveryChangeWithoutLineBreaks) {
