@@ -22,8 +22,12 @@ TEST_F(Step3Test, AttendancesStoreTheirNumberAndListsTheirLevel) {
                  "Please enter the maximum attendence this promotion could attract for an "
                  "untelevised show at this point in time.");
     dialogs.reply("7500 fans").reply("12,000");
-    expectChanges([&] { step.edit(Step3Field::tvatt), step.edit(Step3Field::untvatt); },
-                  {{41, "7500"}, {40, "12"}});
+    expectChanges(
+        [&] {
+            step.edit(Step3Field::tvatt);
+            step.edit(Step3Field::untvatt);
+        },
+        {{41, "7500"}, {40, "12"}});
     EXPECT_EQ(step.shown(Step3Field::untvatt), "12");
     expectChanges(
         [&] {
