@@ -1,13 +1,11 @@
 #include "core/promotion/save_rules.h"
 
-#include "support/fault.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_game_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <filesystem>
+#include <tuple>
 #include <utility>
 
 namespace bm::promotion {
@@ -58,16 +56,6 @@ PromotionRecord templateWith(const Edits& edits) {
     return r;
 }
 
-void expectFailures(const std::vector<std::pair<Edits, Rules>>& cases) {
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        std::vector<RuleFailure> expected;
-        for (int rule : cases[i].second) {
-            expected.push_back({rule, kText[rule]});
-        }
-        EXPECT_EQ(failedSaveRules(templateWith(cases[i].first)), expected) << "case " << i;
-    }
-}
-
 // A complete title 5 to 8 with the given type, champion and holders.
 Edits title(int k, const char* type, const char* champ, const char* c1, const char* c2) {
     const TitleLines& t = titles[static_cast<std::size_t>(k - 1)];
@@ -76,9 +64,10 @@ Edits title(int k, const char* type, const char* champ, const char* c1, const ch
             {t.reign, "0"},          {t.defenses, "0"},        {t.historydate, "Monday"}};
 }
 
-TEST(SaveRules, RegularShows) {
+TEST(SaveRules, EachRuleAtItsBoundsAndSeveralFailuresInOrder) {
     const ShowLines &s1 = shows[0], &s2 = shows[1], &s3 = shows[2], &s4 = shows[3];
-    expectFailures({
+    const MonthLines &jan = months[0], &jul = months[6];
+    std::vector<std::pair<Edits, Rules>> cases{
         {{}, {}},
         {{{size, "4"}, {tvcoverage, "Regional"}}, {1}},
         {{{size, "4"}, {tvcoverage, "Regional"}, {s4.showtype, "PPV"}}, {}},
@@ -95,11 +84,6 @@ TEST(SaveRules, RegularShows) {
         {{{s1.showtype, "PPV"}, {s1.tvrating, "99"}}, {9, 12}},
         {{{size, "4"}, {s1.showtype, "PPV"}, {s1.tvrating, "100"}}, {}},
         {{{s2.showtype, "TV"}, {s2.tvrating, "0"}, {s3.showtype, "PPV"}}, {}},
-    });
-}
-
-TEST(SaveRules, AttendancesBuyRateAndPpvDeal) {
-    expectFailures({
         {{{untvatt, ""}}, {7}},
         {{{untvatt, "19"}, {tvatt, "19.99"}}, {7, 8}},
         {{{untvatt, "20"}, {tvatt, "20 fans"}}, {}},
@@ -109,16 +93,6 @@ TEST(SaveRules, AttendancesBuyRateAndPpvDeal) {
         {{{size, "4"}, {ppvdeal, "Yes"}}, {}},
         // An odd size between the two bounds is National and below 4 at once.
         {{{size, "3.5"}, {ppvdeal, "Yes"}, {tvcoverage, "Regional"}}, {1, 13}},
-    });
-}
-
-TEST(SaveRules, BigShowsAndTagTeamHolders) {
-    const MonthLines &jan = months[0], &jul = months[6];
-    Edits both = title(5, "Tag Team", "Twins", "None", "Kit");
-    for (auto& e : title(8, "Tag Team", "Vacant", "Kit", "None")) {
-        both.push_back(e);
-    }
-    expectFailures({
         {{{jan.bigshowname, "Thaw"}, {jan.bigshowbrand, "All"}}, {14}},
         {{{jan.bigshowname, "Thaw"}, {jul.bigshowname, "Heat"}, {jul.bigshowlogo, "NA"}}, {14}},
         {{{jul.bigshowname, "Heat"}, {jul.bigshowbrand, "All"}, {jul.bigshowlogo, "NA"}}, {}},
@@ -127,31 +101,32 @@ TEST(SaveRules, BigShowsAndTagTeamHolders) {
         {title(6, "Tag Team", "Twins", "Ann", "None"), {17}},
         {title(7, "Tag Team", "Vacant", "None", "Ann"), {18}},
         {title(8, "Singles", "Vacant", "Ann", "Bo"), {}},
-        {both, {17, 18}},
-    });
-}
-
-TEST(SaveRules, TitleDetailsAndSeveralFailuresInOrder) {
-    std::vector<std::pair<Edits, Rules>> cases;
-    Edits all;
+        {{{titles[0].currentchamp, ""}}, {19}},
+        {{{titles[1].holdername, "leftover"}}, {}},
+        {{{titles[7].titlename, "Belt"},
+          {untvatt, ""},
+          {s1.showlogo, ""},
+          {size, "5"},
+          {tvcoverage, "Regional"}},
+         {1, 2, 7, 26}},
+    };
     for (int k = 1; k <= kTitleCount; ++k) {
         const TitleLines& t = titles[static_cast<std::size_t>(k - 1)];
-        const Edits one{{t.titlename, "Belt"}, {t.holdername, "H"}, {t.currentchamp, "C"},
-                        {t.reign, "0"},        {t.defenses, "0"},   {t.historydate, ""}};
-        cases.push_back({one, {18 + k}});
-        all.insert(all.end(), one.begin(), one.end());
+        cases.push_back({{{t.titlename, "Belt"},
+                          {t.holdername, "H"},
+                          {t.currentchamp, "C"},
+                          {t.reign, "0"},
+                          {t.defenses, "0"},
+                          {t.historydate, ""}},
+                         {18 + k}});
     }
-    cases.push_back({all, {19, 20, 21, 22, 23, 24, 25, 26}});
-    cases.push_back({{{titles[0].currentchamp, ""}}, {19}});
-    cases.push_back({{{titles[1].holdername, "leftover"}}, {}});
-    cases.push_back({{{titles[7].titlename, "Belt"},
-                      {untvatt, ""},
-                      {shows[0].showlogo, ""},
-                      {size, "5"},
-                      {tvcoverage, "Regional"}},
-                     {1, 2, 7, 26}});
-    expectFailures(cases);
-
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        std::vector<RuleFailure> expected;
+        for (int rule : cases[i].second) {
+            expected.push_back({rule, kText[rule]});
+        }
+        EXPECT_EQ(failedSaveRules(templateWith(cases[i].first)), expected) << "case " << i;
+    }
     std::vector<int> onEmpty;
     for (const auto& f : failedSaveRules(PromotionRecord{})) {
         onEmpty.push_back(f.rule);
@@ -159,11 +134,10 @@ TEST(SaveRules, TitleDetailsAndSeveralFailuresInOrder) {
     EXPECT_EQ(onEmpty, (Rules{2, 7, 8, 15, 16})) << "missing lines read as empty";
 }
 
-TEST(SaveDerivation, EachDerivedLineAloneAndAllTogether) {
+// The last case changes nothing: no split, segment on, show named, title 1 kept.
+TEST(SaveDerivation, EachDerivedLine) {
     const ShowLines& s2 = shows[1];
     const TitleLines &t1 = titles[0], &t3 = titles[2], &t6 = titles[5];
-    // Before the save, and the lines the save changes. Cases touch separate
-    // lines, so all of them at once must give every change at once.
     const std::vector<std::pair<Edits, Edits>> cases{
         {{{brand1powerfig1title, "Stale"}, {brand1powerfig2title, "Orphan"}},
          {{brand1powerfig1title, ""}, {brand1powerfig2title, ""}}},
@@ -186,47 +160,35 @@ TEST(SaveDerivation, EachDerivedLineAloneAndAllTogether) {
          {{t3.holdername, ""}, {t3.reign, ""}, {t3.savedchamp, ""}}},
         {{{t6.titlename, "Tag Belts"}, {t6.currentchamp, "Twins"}, {t6.titlerecord, "x"}},
          {{t6.titlerecord, "No Record Yet"}, {t6.titlerecordnum, "0"}, {t6.savedchamp, "Twins"}}},
+        {{{interviewer2, "Cy Vale"},
+          {brand2talkshowname, "Late Chat"},
+          {brand2talkshowhost, "Dee"},
+          {shows[2].nameofshow, "Late"},
+          {shows[2].showday, "Friday"},
+          {t1.titlename, ""}},
+         {}},
     };
-    Edits allBefore, allAfter;
     for (const auto& [before, changes] : cases) {
         PromotionRecord r = templateWith(before);
         deriveSaveLines(r);
         Edits after = before;
         after.insert(after.end(), changes.begin(), changes.end());
         EXPECT_EQ(r.lines(), templateWith(after).lines()) << before.front().second;
-        allBefore.insert(allBefore.end(), before.begin(), before.end());
-        allAfter.insert(allAfter.end(), after.begin(), after.end());
     }
-    PromotionRecord r = templateWith(allBefore);
-    deriveSaveLines(r);
-    EXPECT_EQ(r.lines(), templateWith(allAfter).lines());
-
-    const Edits untouched{{interviewer2, "Cy Vale"},    {brand2talkshowname, "Late Chat"},
-                          {brand2talkshowhost, "Dee"},  {shows[2].nameofshow, "Late"},
-                          {shows[2].showday, "Friday"}, {titles[0].titlename, ""}};
-    r = templateWith(untouched);
-    deriveSaveLines(r);
-    EXPECT_EQ(r.lines(), templateWith(untouched).lines())
-        << "no split, segment on, show named, title 1 kept";
 }
 
-class SavePromotion : public testing::Test {
-protected:
+// Hand-made files, short and long, and one failing two rules (the boxes and
+// an unchanged file and record then). A failed write is the save-fault
+// tests' business.
+TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     test::TempGameFolder game;
     test::ScriptedDialogs dialogs;
     context::EditingContext context;
-};
-
-// A new promotion, and hand-made files, short and long.
-TEST_F(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     platform::Lines created = makeTemplateRecord().lines();
-    created[months[0].bigshowlogo] = "NA";
-
     platform::Lines shortFile(created.begin(), created.begin() + titles[0].savedchamp);
     platform::Lines shortSaved = shortFile;
     shortSaved.resize(kLineCount);
     shortSaved[titles[0].savedchamp] = "Vacant";
-
     // Lines past the layout, and bytes of every value, stay as they were.
     platform::Lines longFile = created;
     longFile.insert(longFile.end(), {"extra 1", "", "extra 3"});
@@ -237,56 +199,27 @@ TEST_F(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     longSaved[powerfig1name] = "Ada Quill";
     longSaved[brand1powerfig2name] = "";
     longSaved[titles[0].savedchamp] = "Jos\xe9 \x01\xff";
+    platform::Lines failing = templateWith({{bigshowatt, "5"}, {untvatt, "x"}}).lines();
+    failing[brand1powerfig2name] = "Ada"; // the save would move it up
 
-    for (const auto& [file, saved] : {std::pair{created, created}, std::pair{shortFile, shortSaved},
-                                      std::pair{longFile, longSaved}}) {
+    const std::tuple<platform::Lines, bool, platform::Lines, std::vector<std::string>> cases[] = {
+        {shortFile, true, shortSaved, {"hand.fed saved OK."}},
+        {longFile, true, longSaved, {"hand.fed saved OK."}},
+        {failing, false, failing, {kText[7], kText[16]}},
+    };
+    for (const auto& [file, ok, saved, said] : cases) {
         dialogs.clear();
         game.write("Data/hand.fed", platform::joinLines(file));
         PromotionRecord record;
         ASSERT_TRUE(loadPromotion(context.pathOf("hand.fed"), record).ok());
-        EXPECT_TRUE(savePromotion(record, "hand.fed", context, dialogs)) << file.size();
+        EXPECT_EQ(savePromotion(record, "hand.fed", context, dialogs), ok);
         EXPECT_EQ(game.read("Data/hand.fed"), platform::joinLines(saved)) << file.size();
         EXPECT_EQ(record.lines(), saved);
-        ASSERT_EQ(dialogs.shown().size(), 1u);
-        EXPECT_EQ(dialogs.shown()[0].text, "hand.fed saved OK.");
-        EXPECT_EQ(dialogs.shown()[0].title, ui::kProgramTitle);
-        EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::None);
-    }
-}
-
-// The file layer's own failures are its tests' business; here, that the
-// record and the old file stay and nothing says "saved".
-TEST_F(SavePromotion, FailingRulesOrAFailedWriteLeaveTheRecordAndNeverSaySaved) {
-    game.write("Data/bmf.fed", "old\r\n");
-    const struct {
-        Edits edits;
-        std::vector<std::string> ruleBoxes; // none: the write failed
-    } cases[] = {
-        {{{bigshowatt, "5"}, {untvatt, "x"}}, {kText[7], kText[16]}},
-        {{}, {}},
-    };
-    for (const auto& c : cases) {
-        dialogs.clear();
-        PromotionRecord record = templateWith(c.edits);
-        record.set(brand1powerfig2name, "Ada"); // the save would move it up
-        const auto before = record.lines();
-        {
-            platform::FaultPlan plan;
-            plan.failFrom(platform::Op::Write, 1, ENOSPC);
-            EXPECT_FALSE(savePromotion(record, "bmf.fed", context, dialogs));
-        }
-        EXPECT_EQ(record.lines(), before);
-        EXPECT_EQ(game.read("Data/bmf.fed"), "old\r\n");
-        const bool writeFailed = c.ruleBoxes.empty();
-        if (writeFailed) {
-            ASSERT_EQ(dialogs.shown().size(), 1u);
-            EXPECT_NE(dialogs.shown()[0].text.find("bmf.fed"), std::string::npos);
-        } else {
-            EXPECT_EQ(dialogs.texts(), c.ruleBoxes);
-        }
+        EXPECT_EQ(dialogs.texts(), said);
         for (const auto& box : dialogs.shown()) {
-            EXPECT_EQ(box.title, writeFailed ? ui::kProgramTitle : "Error!");
-            EXPECT_EQ(box.icon, ui::Icon::Critical);
+            EXPECT_EQ(std::tuple(box.title, box.icon),
+                      ok ? std::tuple(std::string(ui::kProgramTitle), ui::Icon::None)
+                         : std::tuple(std::string("Error!"), ui::Icon::Critical));
         }
     }
 }

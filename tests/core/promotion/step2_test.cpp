@@ -7,15 +7,11 @@
 namespace bm::promotion {
 namespace {
 
-// A show's seven lines from its name on, and its fields (name, day, logo,
-// brand, type, bar, percentage, rating), joined by "|".
-constexpr const char* kFury = "Night Fury|Friday|fury.gif|Brand 2|TV|150|350";
+using Texts = std::vector<std::string>;
 
-std::string sameDayWarning(const std::string& show) {
-    return "WARNING!\r\nYour " + show +
-           " is also on this day. Having more than one regular show on the same day will cause "
-           "problems with your game.";
-}
+// A show's seven lines from its name on (name, day, logo, brand, type, bar,
+// rating).
+constexpr const char* kFury = "Night Fury|Friday|fury.gif|Brand 2|TV|150|350";
 
 class Step2Test : public test::PromotionStepTest {
 protected:
@@ -34,10 +30,7 @@ protected:
 };
 
 TEST_F(Step2Test, SelectingShowsTheBlockAndCompletesAShowWithoutName) {
-    const struct {
-        int show;
-        const char *stored, *shown, *after;
-    } cases[] = {
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
         {1, "||||||", "None|Monday|NA|All|House|0|0%|", "|Monday|NA|All|House|0|"},
         {2, kFury, "Night Fury|Friday|fury.gif|Brand 2|TV|100|150%|3.5", kFury},
         {3, "|Funday|old.gif||PPV|-5|9", "None|Funday|NA|All|PPV|0|0%|9", "|Funday|NA|All|PPV|0|9"},
@@ -45,13 +38,12 @@ TEST_F(Step2Test, SelectingShowsTheBlockAndCompletesAShowWithoutName) {
          "Late Brawl||||TV|abc|x"},
         {0, "||||||", "|||||0|%|", "||||||"}, // show 1 has no defaults
     };
-    for (const auto& c : cases) {
-        setBlock(c.show, c.stored);
+    for (const auto& [show, stored, shownAs, after] : cases) {
+        setBlock(show, stored);
         const auto before = record.lines();
-        step.selectShow(c.show);
-        EXPECT_EQ(shown(), c.shown) << c.show;
-        EXPECT_EQ(block(c.show), c.after) << c.show;
-        setBlock(c.show, c.stored);
+        step.selectShow(show);
+        EXPECT_EQ(std::tuple(shown(), block(show)), std::tuple(shownAs, after)) << show;
+        setBlock(show, stored);
         EXPECT_EQ(record.lines(), before) << "only the selected block changes";
     }
     EXPECT_TRUE(dialogs.shown().empty());
@@ -62,37 +54,38 @@ TEST_F(Step2Test, NoneRemovesShowsTwoToFourOnly) {
                  "Please enter the name of this show, eg. Monday Night Raw, or put 'None' if no "
                  "show of this type.");
     setBlock(2, kFury);
-    const struct {
-        int show;
-        const char* reply;
-        test::LineChanges changes;
-    } cases[] = {
+    const std::tuple<int, const char*, test::LineChanges> cases[] = {
         {0, "None", {}},
         {2, "none", {{26, "none"}}},
         {2,
          "None",
          {{26, ""}, {27, "Monday"}, {28, "NA"}, {29, "All"}, {30, "House"}, {31, "0"}, {32, ""}}},
     };
-    for (const auto& c : cases) {
-        step.selectShow(c.show);
-        dialogs.reply(c.reply);
-        expectChanges([&] { step.edit(Step2Field::nameofshow); }, c.changes);
+    for (const auto& [show, reply, changes] : cases) {
+        step.selectShow(show);
+        dialogs.reply(reply);
+        expectChanges([&] { step.edit(Step2Field::nameofshow); }, changes);
     }
     EXPECT_EQ(shown(), "None|Monday|NA|All|House|0|0%|");
-    EXPECT_EQ(dialogs.texts()[1], "You must have a primary show 1.");
-    EXPECT_EQ(dialogs.shown().size(), 4u);
+    EXPECT_EQ(std::tuple(dialogs.texts().size(), dialogs.texts()[1]),
+              std::tuple(4u, "You must have a primary show 1."));
 }
 
 TEST_F(Step2Test, ADayWarnsOncePerExistingShowOnItInShowOrder) {
-    const std::string warning[] = {
-        sameDayWarning("Primary Show 1"), sameDayWarning("Primary Show 2"),
-        sameDayWarning("Secondary Show 1"), sameDayWarning("Secondary Show 2")};
+    auto warning = [](const char* show) {
+        return "WARNING!\r\nYour " + std::string(show) +
+               " is also on this day. Having more than one regular show on the same day will "
+               "cause problems with your game.";
+    };
+    const std::string primary1 = warning("Primary Show 1"), primary2 = warning("Primary Show 2"),
+                      secondary1 = warning("Secondary Show 1"),
+                      secondary2 = warning("Secondary Show 2");
     setBlock(1, "Iron Hour|Friday");
     setBlock(2, "|Wednesday"); // no show: clashes with nothing, either way
     setBlock(3, "Late Brawl|Wednesday");
-    const std::tuple<int, int, std::vector<std::string>> cases[] = {
-        {1, 2, {warning[0], warning[3]}}, {2, 2, {}}, {0, 4, {}}, {0, 2, {warning[1], warning[3]}},
-        {3, 2, {warning[0], warning[1]}},
+    const std::tuple<int, int, Texts> cases[] = {
+        {1, 2, {primary1, secondary2}}, {2, 2, {}}, {0, 4, {}}, {0, 2, {primary2, secondary2}},
+        {3, 2, {primary1, primary2}},
     };
     for (const auto& [show, day, warnings] : cases) {
         step.selectShow(show);
@@ -123,8 +116,7 @@ TEST_F(Step2Test, TypeIsCheckedForCoverageThenSize) {
         const std::string chosen(kShowTypes[type]);
         expectChanges([&] { step.chooseType(type); },
                       {{line::shows[0].showtype, refusal.empty() ? chosen : "House"}});
-        EXPECT_EQ(dialogs.texts(),
-                  refusal.empty() ? std::vector<std::string>{} : std::vector{refusal});
+        EXPECT_EQ(dialogs.texts(), refusal.empty() ? Texts{} : Texts{refusal});
         EXPECT_EQ(step.showtype().text(), chosen);
     }
 }
@@ -168,10 +160,9 @@ TEST_F(Step2Test, RatingIsAskedForTheShownType) {
         dialogs.reply(reply);
         expectChanges([&] { step.edit(Step2Field::tvrating); },
                       stored ? test::LineChanges{{18, stored}} : test::LineChanges{});
-        const auto texts = dialogs.texts();
-        const std::vector<std::string> refused{type == 1 ? tvRefusal : ppvRefusal};
-        EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()),
-                  stored ? std::vector<std::string>{} : refused)
+        const Texts texts = dialogs.texts();
+        EXPECT_EQ(Texts(texts.begin() + 1, texts.end()),
+                  stored ? Texts{} : Texts{type == 1 ? tvRefusal : ppvRefusal})
             << reply;
         EXPECT_EQ(step.shown(Step2Field::tvrating), stored ? reply : before) << reply;
     }
@@ -181,7 +172,13 @@ TEST_F(Step2Test, RatingIsAskedForTheShownType) {
     EXPECT_TRUE(dialogs.shown().empty()) << "a house show has no rating";
 }
 
-TEST_F(Step2Test, BarStoresEveryMoveAndThePickerWritesItsOwnShow) {
+// Loading shows show 1 as stored; the picker writes the show it was opened
+// for and closes as the step is left.
+TEST_F(Step2Test, LoadingTheBarAndThePicker) {
+    step.selectShow(3);
+    const auto file = load({{13, "Caturday"}, {16, "TV"}, {17, "250"}, {18, "28"}});
+    EXPECT_EQ(std::tuple(step.shows().selected(), shown(), record.lines()),
+              std::tuple(0, "House Show|Caturday|NA|All|TV|100|250%|0.28", file));
     step.selectShow(1);
     expectChanges([&] { step.moveBar(37); }, {{line::shows[1].percentage, "37"}});
     EXPECT_EQ(step.percentage(), "37%");
@@ -194,15 +191,7 @@ TEST_F(Step2Test, BarStoresEveryMoveAndThePickerWritesItsOwnShow) {
     EXPECT_EQ(step.showlogo(), "NA") << "show 2 stays shown";
     step.pickLogo();
     step.next();
-    EXPECT_FALSE(editor.picker.isOpen()) << "closed as the step is left";
-}
-
-TEST_F(Step2Test, LoadingShowsShowOneAsStored) {
-    step.selectShow(3);
-    const auto file = load({{13, "Caturday"}, {16, "TV"}, {17, "250"}, {18, "28"}});
-    EXPECT_EQ(step.shows().selected(), 0);
-    EXPECT_EQ(shown(), "House Show|Caturday|NA|All|TV|100|250%|0.28");
-    EXPECT_EQ(record.lines(), file);
+    EXPECT_FALSE(editor.picker.isOpen());
 }
 
 } // namespace
