@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace bm::calendar {
@@ -25,63 +26,48 @@ public:
     }
 };
 
-class DateCalculatorTest : public testing::Test {
-protected:
+TEST(DateCalculatorScreen, CountsTheDaysOrGivesOneCriticalBoxAndNoResult) {
+    const Dates newYear{"Thursday", "1", "January", "2004"};
+    const struct {
+        Dates won, start;
+        const char* result; // "" for the error box
+        bool again = false; // on the calculator of the row before, not a new one
+    } cases[] = {
+        {newYear, {"Saturday", "1", "January", "2005"}, "Number Of Days Between The Dates: 366"},
+        {{"Wednesday", "1", "January", "2003"}, // the lists' first and last entries
+         {"Friday", "31", "December", "2010"},
+         "Number Of Days Between The Dates: 2921"},
+        {newYear, {"Wednesday", "31", "December", "2003"}, "", true}, // and clears the count
+        {{"", "1", "January", "2004"}, newYear, ""},
+        {newYear, {"Thursday", "", "January", "2004"}, ""},
+    };
     WatchedDialogs dialogs;
     test::RecordingNavigator navigator;
-    DateCalculator calculator{dialogs, navigator};
-
-    static std::string calculate(DateCalculator& calc, const Dates& won, const Dates& start) {
-        for (std::size_t i = 0; i < won.size(); ++i) {
-            calc.choose(Row::TitleWon, static_cast<Part>(i), won[i]);
-            calc.choose(Row::GameStart, static_cast<Part>(i), start[i]);
-        }
-        calc.calculate();
-        return calc.result();
-    }
-};
-
-TEST_F(DateCalculatorTest, CountsTheDaysFromTheFirstDateToTheSecond) {
-    calculator.choose(Row::TitleWon, Part::Year, "2011"); // not an entry: ignored
-    EXPECT_EQ(calculator.chosen(Row::TitleWon, Part::Year), "");
-
-    const Dates newYear{"Thursday", "1", "January", "2004"};
-    EXPECT_EQ(calculate(calculator, newYear, {"Saturday", "1", "January", "2005"}),
-              "Number Of Days Between The Dates: 366");
-    // The first and last entries of the lists.
-    EXPECT_EQ(calculate(calculator, {"Wednesday", "1", "January", "2003"},
-                        {"Friday", "31", "December", "2010"}),
-              "Number Of Days Between The Dates: 2921");
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(dialogs.busyCount(), 2);
-    EXPECT_FALSE(dialogs.busyNow());
-
-    // An error clears the earlier count.
-    EXPECT_EQ(calculate(calculator, newYear, {"Wednesday", "31", "December", "2003"}), "");
-}
-
-TEST_F(DateCalculatorTest, EveryInvalidCaseGivesTheSameCriticalBoxAndNoResult) {
-    const Dates start{"Thursday", "1", "January", "2004"};
-    const struct {
-        const char* name;
-        Dates won, start;
-    } cases[] = {
-        {"first weekday unchosen", {"", "1", "January", "2004"}, start},
-        {"second day unchosen", start, {"Thursday", "", "January", "2004"}},
-        {"second before the first", {"Friday", "2", "January", "2004"}, start},
-    };
+    std::optional<DateCalculator> calc;
     for (const auto& c : cases) {
-        DateCalculator calc{dialogs, navigator};
+        if (!c.again) {
+            calc.emplace(dialogs, navigator);
+        }
         dialogs.clear();
-        EXPECT_EQ(calculate(calc, c.won, c.start), "") << c.name;
-        ASSERT_EQ(dialogs.shown().size(), 1u) << c.name;
-        EXPECT_EQ(dialogs.shown()[0].text, "Invalid Date Error\r\n\r\nOne or both of your dates "
-                                           "are not valid. Please check and re-enter.");
-        EXPECT_EQ(dialogs.shown()[0].title, "Date Calculator");
-        EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
+        for (std::size_t i = 0; i < c.won.size(); ++i) {
+            calc->choose(Row::TitleWon, static_cast<Part>(i), c.won[i]);
+            calc->choose(Row::GameStart, static_cast<Part>(i), c.start[i]);
+        }
+        calc->calculate();
+        EXPECT_EQ(calc->result(), c.result) << c.won[0] << c.start[1];
+        ASSERT_EQ(dialogs.shown().size(), *c.result ? 0u : 1u);
+        if (!*c.result) {
+            EXPECT_EQ(dialogs.shown()[0].text, "Invalid Date Error\r\n\r\nOne or both of your "
+                                               "dates are not valid. Please check and re-enter.");
+            EXPECT_EQ(dialogs.shown()[0].title, "Date Calculator");
+            EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
+        }
     }
-    EXPECT_FALSE(dialogs.busyDuringMessage) << "the pointer is normal again for the box";
+    calc->choose(Row::TitleWon, Part::Year, "2011"); // not an entry: ignored
+    EXPECT_EQ(calc->chosen(Row::TitleWon, Part::Year), "2004");
+    EXPECT_EQ(dialogs.busyCount(), 5);
     EXPECT_FALSE(dialogs.busyNow());
+    EXPECT_FALSE(dialogs.busyDuringMessage) << "the pointer is normal again for the box";
 }
 
 } // namespace
