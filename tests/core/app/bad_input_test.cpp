@@ -285,9 +285,8 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
 }
 
 // The other roster file of "Export This Roster Into Another Roster File",
-// damaged or oddly named, and odd names for a promotion's export: a whole file
-// takes the wrestlers and keeps its own bytes; anything else is refused by
-// name, and no file, wrestler or text box changes.
+// damaged or oddly named: a whole file takes the wrestlers and keeps its own
+// bytes; anything else is refused by name, and no file or wrestler changes.
 TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWholeAndNamesStayInTheFolder) {
     const std::string theirs = wrestlers(test::everyByteButLineEnds()); // not "Cass Vane"
     const std::string folder = "(folder)";
@@ -330,16 +329,6 @@ TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWholeAndNamesStayInTheFolder) 
         }
         EXPECT_EQ(roster::rosterBytes(editor.rosterScreen.roster()), roster.good) << where;
         EXPECT_FALSE(editor.rosterScreen.hasUnsavedChanges()) << where;
-
-        // The same name for a promotion's export: made only as a new file of
-        // the folder.
-        fs::remove_all(game.path("Data/other.bm1"));
-        editor.bulkTools.type(roster::Box::ExportPromotion, "Free Agent");
-        editor.bulkTools.type(roster::Box::ExportFile, c.name);
-        editor.bulkTools.go(roster::ToolRow::Export);
-        const bool made = c.refusal != unsafe;
-        EXPECT_EQ(game.exists("Data/" + c.name), made) << where;
-        EXPECT_EQ(editor.bulkTools.text(roster::Box::ExportFile), made ? "" : c.name) << where;
     }
     EXPECT_FALSE(fs::exists(game.root().parent_path() / "other.bm1"));
 }
