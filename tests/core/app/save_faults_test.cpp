@@ -25,14 +25,12 @@ protected:
         game.write("Data/maindata.bm1", kMainData);
         game.write("Data/venues.txt", kVenues);
         game.write("Data/bmf.fed", "Old\r\nOld Promotion\r\n");
-        roster::Roster one;
-        one.append(roster::newWrestler("Cass Vane", "2004"));
-        game.write("Data/wrestlers.bm1", roster::rosterBytes(one));
         game.writeLines("Scenarios/Isle/scenario.txt", {"Isle", "Sea", "Kit"});
-        roster::Roster other;
-        other.append(roster::newWrestler("Cass Vane", "2001"));
-        other.append(roster::newWrestler("Rook Hale", "2001"));
-        game.write("Data/other.bm1", roster::rosterBytes(other));
+        roster::Roster wrestlers;
+        wrestlers.append(roster::newWrestler("Cass Vane", "2004"));
+        game.write("Data/wrestlers.bm1", roster::rosterBytes(wrestlers));
+        wrestlers.append(roster::newWrestler("Rook Hale", "2001"));
+        game.write("Data/other.bm1", roster::rosterBytes(wrestlers));
     }
     bool said(std::string_view text) const {
         return std::ranges::any_of(dialogs.texts(),

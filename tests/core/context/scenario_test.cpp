@@ -40,11 +40,6 @@ protected:
         }
         return all;
     }
-    std::string shown() const {
-        return info.shown(ScenarioField::scenarioname) + "|" +
-               info.shown(ScenarioField::scenariodesc) + "|" +
-               info.shown(ScenarioField::scenariocreator);
-    }
 };
 
 TEST_F(ScenarioTest, CreatingMakesTheWholeFolderAndLeadsThroughTheInformationScreen) {
@@ -197,7 +192,8 @@ TEST_F(ScenarioTest, AMissingOrShortInformationFile) {
     editor.menu.press(MenuButton::ScenarioInfo);
     EXPECT_EQ(lastShown().icon, Icon::Information);
     EXPECT_NE(lastShown().text.find(game.path(path).string()), std::string::npos);
-    EXPECT_EQ(shown(), "Only A Title|Enter a description here.|Enter your name here.");
+    EXPECT_EQ(info.shown(ScenarioField::scenariodesc) + info.shown(ScenarioField::scenariocreator),
+              "Enter a description here.Enter your name here.");
 }
 
 } // namespace
