@@ -20,9 +20,12 @@ public:
     std::vector<fs::path> openedAt;
     std::optional<fs::path> chooseFolder(const fs::path& startAt) override {
         openedAt.push_back(startAt);
-        EXPECT_FALSE(answers.empty()) << "unexpected folder chooser";
-        auto answer = answers.empty() ? std::nullopt : answers.front();
-        answers.empty() ? void() : answers.pop_front();
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected folder chooser";
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 };
