@@ -12,10 +12,7 @@ namespace bm::test {
 
 using platform::Op;
 
-// While it lives, the next call of one file step fails as the system would
-// fail it (EIO unless another error number is given):
-//   test::FailNext fail(Op::Rename);
-//   screen.save(); // now check what the user was told and what is on disk
+// While it lives, the next call of one file step fails (EIO unless told otherwise).
 class FailNext : public platform::FaultPlan {
 public:
     explicit FailNext(Op op, int error = EIO) { fail(op, 1, error); }
@@ -35,8 +32,7 @@ struct FailedStep {
 void forEachFailingStep(const std::function<void()>& reset, const std::function<void()>& action,
                         const std::function<void(const FailedStep&)>& check);
 
-// Temporary files of unfinished saves anywhere under a folder; a save, failed
-// or not, must leave none.
+// Temporary files of unfinished saves anywhere under a folder.
 std::vector<std::filesystem::path> strayTemporaryFiles(const std::filesystem::path& root);
 
 } // namespace bm::test

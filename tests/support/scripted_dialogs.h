@@ -2,6 +2,8 @@
 
 #include "core/ui/dialogs.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <variant>
@@ -25,21 +27,45 @@ public:
         ui::Default answer = ui::Default::Yes; // questions only
     };
 
-    ~ScriptedDialogs() override;
+    ~ScriptedDialogs() override {
+        EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answer(s) never asked for";
+        EXPECT_EQ(busyDepth_, 0) << "busy pointer left on";
+    }
 
-    ScriptedDialogs& reply(std::string answer); // next prompt's answer ("" = Cancel)
-    ScriptedDialogs& yes();
-    ScriptedDialogs& no();
+    // The next prompt's answer ("" = Cancel), or the next question's.
+    ScriptedDialogs& reply(std::string answer) { return queue(std::move(answer)); }
+    ScriptedDialogs& yes() { return queue(true); }
+    ScriptedDialogs& no() { return queue(false); }
 
     std::string askText(std::string_view title, std::string_view message,
-                        std::string_view initial) override;
-    void message(std::string_view text, ui::Icon icon, std::string_view title) override;
+                        std::string_view initial) override {
+        shown_.push_back({Kind::Prompt, std::string(message), std::string(title), ui::Icon::None,
+                          std::string(initial)});
+        return next<std::string>("prompt", message);
+    }
+    void message(std::string_view text, ui::Icon icon, std::string_view title) override {
+        shown_.push_back({Kind::Message, std::string(text), std::string(title), icon, {}});
+    }
     bool askYesNo(std::string_view text, ui::Icon icon, std::string_view title,
-                  ui::Default answer) override;
-    ui::BusyPointer busy() override;
+                  ui::Default enterGives) override {
+        shown_.push_back(
+            {Kind::Question, std::string(text), std::string(title), icon, {}, enterGives});
+        return next<bool>("question", text);
+    }
+    ui::BusyPointer busy() override {
+        ++busyDepth_;
+        ++busyCount_;
+        return ui::BusyPointer([this] { --busyDepth_; });
+    }
 
     const std::vector<Shown>& shown() const { return shown_; }
-    std::vector<std::string> texts() const;
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& s : shown_) {
+            out.push_back(s.text);
+        }
+        return out;
+    }
     void clear() { shown_.clear(); }
     // Drops the answers that an action which stopped early never asked for.
     void forgetAnswers() { answers_.clear(); }
@@ -47,6 +73,20 @@ public:
     int busyCount() const { return busyCount_; }
 
 private:
+    ScriptedDialogs& queue(std::variant<std::string, bool> answer) {
+        answers_.push_back(std::move(answer));
+        return *this;
+    }
+    template <typename Answer> Answer next(const char* box, std::string_view text) {
+        if (answers_.empty() || !std::holds_alternative<Answer>(answers_.front())) {
+            ADD_FAILURE() << "unexpected " << box << ": " << text;
+            return {};
+        }
+        Answer answer = std::get<Answer>(answers_.front());
+        answers_.pop_front();
+        return answer;
+    }
+
     std::deque<std::variant<std::string, bool>> answers_;
     std::vector<Shown> shown_;
     int busyDepth_ = 0;

@@ -1,7 +1,6 @@
 #include "support/temp_game_folder.h"
 
 #include <atomic>
-#include <fstream>
 #include <random>
 #include <stdexcept>
 
@@ -32,10 +31,6 @@ TempGameFolder::~TempGameFolder() {
     fs::remove_all(root_, ec);
 }
 
-fs::path TempGameFolder::path(std::string_view relative) const {
-    return root_ / fs::path(std::string(relative));
-}
-
 void TempGameFolder::write(std::string_view relative, std::string_view bytes) const {
     const fs::path p = path(relative);
     fs::create_directories(p.parent_path());
@@ -44,28 +39,6 @@ void TempGameFolder::write(std::string_view relative, std::string_view bytes) co
     if (!out) {
         throw std::runtime_error("test setup could not write " + p.string());
     }
-}
-
-void TempGameFolder::writeLines(std::string_view relative,
-                                const std::vector<std::string>& lines) const {
-    std::string bytes;
-    for (const auto& l : lines) {
-        bytes += l + "\r\n";
-    }
-    write(relative, bytes);
-}
-
-std::string TempGameFolder::read(std::string_view relative) const {
-    std::ifstream in(path(relative), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void TempGameFolder::makeFolder(std::string_view relative) const {
-    fs::create_directories(path(relative));
-}
-
-bool TempGameFolder::exists(std::string_view relative) const {
-    return fs::exists(path(relative));
 }
 
 std::string everyByteButLineEnds() {

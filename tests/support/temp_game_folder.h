@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,15 +19,27 @@ public:
     TempGameFolder& operator=(const TempGameFolder&) = delete;
 
     const std::filesystem::path& root() const { return root_; }
-    std::filesystem::path path(std::string_view relative) const;
-
+    std::filesystem::path path(std::string_view relative) const {
+        return root_ / std::filesystem::path(std::string(relative));
+    }
     // Writes raw bytes, making folders on the way.
     void write(std::string_view relative, std::string_view bytes) const;
     // Writes lines, each ended by CR LF.
-    void writeLines(std::string_view relative, const std::vector<std::string>& lines) const;
-    std::string read(std::string_view relative) const;
-    void makeFolder(std::string_view relative) const;
-    bool exists(std::string_view relative) const;
+    void writeLines(std::string_view relative, const std::vector<std::string>& lines) const {
+        std::string bytes;
+        for (const auto& l : lines) {
+            bytes += l + "\r\n";
+        }
+        write(relative, bytes);
+    }
+    std::string read(std::string_view relative) const {
+        std::ifstream in(path(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void makeFolder(std::string_view relative) const {
+        std::filesystem::create_directories(path(relative));
+    }
+    bool exists(std::string_view relative) const { return std::filesystem::exists(path(relative)); }
 
 private:
     std::filesystem::path root_;

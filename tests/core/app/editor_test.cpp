@@ -9,128 +9,107 @@ namespace bm::app {
 namespace {
 
 using ui::Screen;
+using EditorClose = test::EditorTest;
 
-class EditorCloseTest : public test::EditorTest {
-protected:
-    void SetUp() override {
-        game.writeLines("Data/maindata.bm1", {"a", "b", "Wednesday", "18", "August", "2004"});
-        game.writeLines("Data/old.fed", promotion::makeTemplateRecord().lines());
-    }
-};
-
-TEST_F(EditorCloseTest, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
+// Closing asks only when work would be lost, names each piece, and Enter keeps
+// the editor open.
+TEST_F(EditorClose, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
+    game.writeLines("Data/maindata.bm1", {"a", "b", "Wednesday", "18", "August", "2004"});
+    game.writeLines("Data/old.fed", promotion::makeTemplateRecord().lines());
     const std::string promotion = "- the changes to the promotion \"old.fed\"";
     const std::string date = "- the start date Thursday 18 August 2004, not yet saved in "
                              "\\Data\\maindata.bm1";
     const std::string roster = "- the changes to the roster";
+    const std::string venue = "- the changes to the venue \"Quay Hall\", not yet confirmed in "
+                              "\\Scenarios\\Tide\\venues.txt";
+    const std::string info = "- the scenario information, not yet saved in "
+                             "\\Scenarios\\Tide\\scenario.txt";
+    const auto load = [](Editor& e) { // loading alone changes nothing
+        e.chooser.setMode(promotion::ChooserMode::Edit);
+        e.chooser.select(0);
+        e.chooser.act();
+    };
+    const auto editPromotion = [&](Editor& e) {
+        load(e);
+        dialogs.reply("New Name");
+        e.step1.edit(promotion::Step1Field::promname);
+    };
+    const auto editDate = [](Editor& e) {
+        e.startDate.open();
+        e.startDate.chooseWeekday("Thursday");
+    };
+    const auto everything = [&](Editor& e) {
+        editPromotion(e);
+        editDate(e);
+        e.addUnsavedWork([] { return "the changes to the roster"; });
+    };
+    // The stored "Mexico" shows as "Other": seeing it is no change.
+    const auto capacity = [&](Editor& e, const char* typed) {
+        game.writeLines("Scenarios/Tide/venues.txt",
+                        {"Quay Hall", "Quay, Coast", "Quay", "900", "Mexico", "None"});
+        game.writeLines("Scenarios/Tide/scenario.txt", {"Tide", "Waves", "Ann"});
+        e.context.enter(context::ContextKind::Scenario, "\\Scenarios\\Tide\\");
+        e.scenarioInfo.open();
+        e.venueEditor.open();
+        e.venueEditor.edit();
+        if (*typed) {
+            dialogs.reply(typed), e.venueEditor.editField(venues::VenueField::capacity);
+        }
+    };
     const struct {
         const char* name;
         Screen from;
-        bool editPromotion, editDate, editRoster;
+        std::function<void(Editor&)> act;
         std::vector<std::string> lost; // empty: no question
-        bool yes;
+        bool yes = false;
     } cases[] = {
-        {"start screen: Exit", Screen::Start, true, true, true, {}, false},
-        {"nothing changed", Screen::Step1, false, false, false, {}, false},
-        {"promotion, No", Screen::Step1, true, false, false, {promotion}, false},
-        {"promotion, Yes", Screen::Step1, true, false, false, {promotion}, true},
-        {"start date", Screen::StartDate, false, true, false, {date}, false},
-        {"everything", Screen::StartDate, true, true, true, {promotion, date, roster}, true},
+        {"start screen: Exit", Screen::Start, everything, {}},
+        {"nothing changed", Screen::Step1, load, {}},
+        {"promotion, No", Screen::Step1, editPromotion, {promotion}},
+        {"promotion, Yes", Screen::Step1, editPromotion, {promotion}, true},
+        {"start date", Screen::StartDate, editDate, {date}},
+        {"everything", Screen::StartDate, everything, {promotion, date, roster}, true},
+        {"venue edit mode alone", Screen::Venues, [&](Editor& e) { capacity(e, ""); }, {}},
+        {"same capacity", Screen::Venues, [&](Editor& e) { capacity(e, "900 seats"); }, {}},
+        {"venue confirmed",
+         Screen::Venues,
+         [&](Editor& e) {
+             capacity(e, "950");
+             e.venueEditor.confirmChanges();
+         },
+         {}},
+        {"venue and scenario information",
+         Screen::Venues,
+         [&](Editor& e) {
+             capacity(e, "950");
+             dialogs.reply("Low"), e.scenarioInfo.edit(context::ScenarioField::scenariodesc);
+         },
+         {venue, info}},
     };
-    bool rosterChanged = false;
-    editor.addUnsavedWork([&] { return rosterChanged ? "the changes to the roster" : ""; });
     for (const auto& c : cases) {
-        editor.chooser.setMode(promotion::ChooserMode::Edit);
-        editor.chooser.select(0);
-        editor.chooser.act(); // loading alone changes nothing
-        if (c.editPromotion) {
-            dialogs.reply("New Name");
-            editor.step1.edit(promotion::Step1Field::promname);
-        }
-        editor.startDate.open();
-        if (c.editDate) {
-            editor.startDate.chooseWeekday("Thursday");
-        }
-        rosterChanged = c.editRoster;
+        Editor e{dialogs, navigator};
+        c.act(e);
         navigator.go(c.from);
         navigator.quitRequested = false;
         dialogs.clear();
         if (!c.lost.empty()) {
             c.yes ? dialogs.yes() : dialogs.no();
         }
-
-        editor.closeRequested();
-        std::vector<std::string> asked;
-        for (const auto& shown : dialogs.shown()) {
-            EXPECT_EQ(shown.answer, ui::Default::No) << c.name << ": Enter keeps the work";
-            EXPECT_EQ(shown.icon, ui::Icon::Exclamation) << c.name;
-            asked.push_back(shown.text);
-        }
+        e.closeRequested();
         std::string question = "Closing the editor now will lose work that has not been saved:\r\n";
         for (const auto& work : c.lost) {
             question += "\r\n" + work;
         }
-        question += "\r\n\r\nClose the editor anyway?";
-        EXPECT_EQ(asked,
-                  c.lost.empty() ? std::vector<std::string>{} : std::vector<std::string>{question})
+        EXPECT_EQ(dialogs.texts(),
+                  c.lost.empty()
+                      ? std::vector<std::string>{}
+                      : std::vector<std::string>{question + "\r\n\r\nClose the editor anyway?"})
             << c.name;
+        for (const auto& shown : dialogs.shown()) {
+            EXPECT_EQ(shown.answer, ui::Default::No) << c.name;
+            EXPECT_EQ(shown.icon, ui::Icon::Exclamation) << c.name;
+        }
         EXPECT_EQ(navigator.quitRequested, c.lost.empty() || c.yes) << c.name;
-        if (c.editDate) {
-            dialogs.no(); // leave without saving
-        }
-        editor.startDate.backToMenu();
-    }
-}
-
-TEST_F(EditorCloseTest, VenueAndScenarioEditsAwaitingTheirButtonAreNamed) {
-    const std::string venue = "- the changes to the venue \"Quay Hall\", not yet confirmed in "
-                              "\\Scenarios\\Tide\\venues.txt";
-    const std::string info = "- the scenario information, not yet saved in "
-                             "\\Scenarios\\Tide\\scenario.txt";
-    auto& venues = editor.venueEditor;
-    const auto capacity = [&](const char* answer) {
-        venues.edit();
-        dialogs.reply(answer), venues.editField(venues::VenueField::capacity);
-    };
-    const struct {
-        const char* name;
-        std::function<void()> act;
-        std::string lost; // "" when closing asks nothing
-    } cases[] = {
-        // The stored "Mexico" shows as "Other": seeing it is no change.
-        {"edit mode alone", [&] { venues.edit(); }, ""},
-        {"the same capacity typed again", [&] { capacity("900 seats"); }, ""},
-        {"confirmed", [&] { capacity("950"), venues.confirmChanges(); }, ""},
-        {"both",
-         [&] {
-             capacity("950");
-             dialogs.reply("Low"), editor.scenarioInfo.edit(context::ScenarioField::scenariodesc);
-         },
-         venue + "\r\n" + info},
-    };
-    for (const auto& c : cases) {
-        game.writeLines("Scenarios/Tide/venues.txt",
-                        {"Quay Hall", "Quay, Coast", "Quay", "900", "Mexico", "None"});
-        game.writeLines("Scenarios/Tide/scenario.txt", {"Tide", "Waves", "Ann"});
-        editor.context.enter(context::ContextKind::Scenario, "\\Scenarios\\Tide\\");
-        editor.scenarioInfo.open();
-        venues.open();
-        c.act();
-        navigator.quitRequested = false;
-        dialogs.clear();
-        if (!c.lost.empty()) {
-            dialogs.no();
-        }
-        editor.closeRequested();
-        EXPECT_EQ(dialogs.texts().empty() ? "" : dialogs.texts().front(),
-                  c.lost.empty() ? ""
-                                 : "Closing the editor now will lose work that has not been "
-                                   "saved:\r\n\r\n" +
-                                       c.lost + "\r\n\r\nClose the editor anyway?")
-            << c.name;
-        EXPECT_EQ(navigator.quitRequested, c.lost.empty()) << c.name;
-        venues.cancelChanges();
-        editor.scenarioInfo.ok();
     }
 }
 

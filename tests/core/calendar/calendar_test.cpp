@@ -1,5 +1,8 @@
 #include "core/calendar/calendar.h"
+#include "core/calendar/date_calculator.h"
 #include "core/calendar/date_choices.h"
+#include "support/recording_navigator.h"
+#include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +20,8 @@
 namespace bm::calendar {
 namespace {
 
-// The game answers every date question by walking one day at a time. The
-// walks below transcribe those loops on top of nextDay; the arithmetic
-// answers must equal theirs everywhere.
+// The game answers every date question by walking one day at a time; the
+// walks below transcribe those loops on nextDay, and the arithmetic must agree.
 
 std::string key(std::string_view weekday, std::string_view day, int month, std::string_view year) {
     return std::string(weekday) + '|' + std::string(day) + '|' + std::to_string(month) + '|' +
@@ -58,9 +60,8 @@ struct StartTexts {
     std::string weekday, day, month, year;
 };
 
-// Start date check: from Sunday 1 January 1950 until the year reaches 2051,
-// counting the weekdays apart from nextDay; a date is valid when the walk
-// meets its exact texts.
+// Start date check: from Sunday 1 January 1950 until the year reaches 2051; a
+// date is valid when the walk meets its exact texts.
 bool walkIsValidStartDate(const StartTexts& s) {
     static const auto met = [] {
         std::unordered_set<std::string> keys;
@@ -81,8 +82,7 @@ bool isPlainDecimal(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Next big show window: the 360 dates the walk from the start compares, step 0
-// being the start as written. A start that cannot be walked has none.
+// Next big show window: the 360 dates of the walk from the start as written.
 std::unordered_set<std::string> walkWindow(const StartTexts& s) {
     std::unordered_set<std::string> keys;
     const int month = monthNumber(s.month);
@@ -100,10 +100,8 @@ std::unordered_set<std::string> walkWindow(const StartTexts& s) {
 }
 
 // Date calculator: the step at which the walk from `first` meets each date, up
-// to the stop in 2100; empty when `first` is refused before walking. The game
-// stops when the year equals 2100; stopping at any later year too is the one
-// liberty, since from there its walk would never end. Dates are packed into a
-// number: the days and months compared lie within 0..63 and 0..15.
+// to the stop in 2100 (or any later year: from there the game's walk never
+// ends). Days and months compared lie within 0..63 and 0..15.
 long long packed(const Date& d) {
     return ((d.year * 16LL + d.month) * 64 + d.day) * 8 + weekdayNumber(d.weekday);
 }
@@ -122,49 +120,36 @@ std::unordered_map<long long, long> walkCalculator(const Date& first) {
     }
 }
 
-TEST(CalendarStep, MovesOneDayAndCarriesTheWeekday) {
-    const struct {
-        Date from, to;
-    } cases[] = {
-        {{"Saturday", 28, 2, 2004}, {"Sunday", 29, 2, 2004}},
-        // Every fourth year is a leap year, centuries too.
-        {{"Sunday", 28, 2, 2100}, {"Monday", 29, 2, 2100}},
-        // Days past the month's end, which the game never writes, roll over.
+TEST(Calendar, StepsOneDayAndWritesAndSplitsGameDates) {
+    const std::pair<Date, Date> steps[] = {
+        {{"Sunday", 28, 2, 2100}, {"Monday", 29, 2, 2100}}, // centuries leap too
         {{"Friday", 31, 4, 2004}, {"Saturday", 1, 5, 2004}},
         {{"Friday", INT_MAX, 6, 2004}, {"Saturday", 1, 7, 2004}},
         {{"Friday", 31, 12, INT_MAX}, {"Saturday", 1, 1, INT_MAX}},
-        // A weekday that is no name stays, so the date never meets a real one.
-        {{"sunday", 31, 12, 2004}, {"sunday", 1, 1, 2005}},
+        {{"sunday", 31, 12, 2004}, {"sunday", 1, 1, 2005}}, // no name: never meets a real date
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(nextDay(c.from), c.to) << key(c.from);
+    for (const auto& [from, to] : steps) {
+        EXPECT_EQ(nextDay(from), to) << key(from);
     }
-}
-
-TEST(CalendarText, WritesAndSplitsGameDates) {
     std::string suffixes;
-    for (const int day : {1, 2, 3, 11, 12, 13, 21, 22, 23, 31}) {
+    for (const int day : {1, 2, 3, 11, 12, 13, 21, 22, 23, 31, 112}) {
         suffixes += ordinalSuffix(day) + " ";
     }
-    EXPECT_EQ(suffixes, "st nd rd th th th st nd rd st ");
+    EXPECT_EQ(suffixes, "st nd rd th th th st nd rd st th ");
     EXPECT_EQ(gameDateText("Wednesday", 18, 8, 2004), "Wednesday 18th August 2004");
     EXPECT_FALSE(splitGameDate(gameDateText("Friday", 3, 13, 1999))) << "no month, no date";
-
-    const struct {
-        std::string_view text;
-        std::optional<SplitDate> split;
-    } cases[] = {
-        // The suffix letters are not read, and odd parts come back as they stand.
+    // The suffix letters are not read, odd parts come back as they stand, and
+    // the first month in calendar order wins.
+    const std::pair<std::string_view, std::optional<SplitDate>> splits[] = {
         {"Monday 1xx May 2004", SplitDate{"Monday", "1", 5, 3, "2004"}},
         {"Monday  1st  August 2004", SplitDate{"Monday", " 1s", 8, 6, "2004"}},
-        // The first month in calendar order wins.
         {"Monday 1st May March 2004", SplitDate{"Monday", "1st M", 3, 5, "2004"}},
         {"Monday 1 May 2004", std::nullopt},
         {"Mondays 1st May 2004", std::nullopt},
         {"Monday 1st May2004", std::nullopt},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(splitGameDate(c.text), c.split) << c.text;
+    for (const auto& [text, split] : splits) {
+        EXPECT_EQ(splitGameDate(text), split) << text;
     }
     for (const Date& d : allDates()) {
         EXPECT_EQ(splitGameDate(gameDateText(d.weekday, d.day, d.month, d.year)),
@@ -174,7 +159,6 @@ TEST(CalendarText, WritesAndSplitsGameDates) {
 }
 
 TEST(StartDate, AgreesWithTheWalkOnEveryDateAndOddText) {
-    // The lists' own entries; the count below shows they hold every date.
     auto weekdays = weekdayChoices();
     auto months = monthChoices();
     auto days = dayChoices();
@@ -205,17 +189,15 @@ TEST(StartDate, AgreesWithTheWalkOnEveryDateAndOddText) {
 }
 
 TEST(BigShowWindow, AgreesWithTheWalkAroundManyStarts) {
-    // Real starts, the last with a wrong weekday, then starts that are no real
-    // date; each with a date from which its window lies.
+    // Real starts (the last with a wrong weekday), then no real date; each with
+    // a date from which its window lies.
     const struct {
         StartTexts s;
         std::array<int, 3> from;
         bool real;
     } starts[] = {
-        {{"Sunday", "1", "January", "1950"}, {1, 1, 1950}, true},
         {{"Friday", "28", "February", "2003"}, {28, 2, 2003}, true},
         {{"Sunday", "29", "February", "2004"}, {29, 2, 2004}, true},
-        {{"Friday", "31", "December", "2004"}, {31, 12, 2004}, true},
         {{"Thursday", "31", "December", "2099"}, {31, 12, 2099}, true},
         {{"Saturday", "18", "August", "2004"}, {18, 8, 2004}, true},
         {{"Friday", "31", "April", "2004"}, {1, 5, 2004}, false},
@@ -224,7 +206,6 @@ TEST(BigShowWindow, AgreesWithTheWalkAroundManyStarts) {
         {{"Funday", "18", "August", "2004"}, {18, 8, 2004}, false},
         {{"Wednesday", "018", "August", "2004"}, {18, 8, 2004}, false},
         {{"Wednesday", "18", "Augus", "2004"}, {18, 8, 2004}, false},
-        {{"Wednesday", "18", "August", "20040"}, {18, 8, 2004}, false},
     };
     for (const auto& [s, from, real] : starts) {
         const auto window = walkWindow(s);
@@ -252,21 +233,20 @@ TEST(BigShowWindow, AgreesWithTheWalkAroundManyStarts) {
                 met.insert(key(split->weekday, split->day, split->month, split->year));
             }
         }
-        // Guards the comparison itself: from a real date the texts hold all 360 walk dates.
+        // Guards the comparison: from a real date the texts hold all 360 walk dates.
         EXPECT_TRUE(!real || met.size() == 360) << s.day << " " << s.month << " " << s.year;
     }
 }
 
 TEST(DateCalculator, AgreesWithTheWalk) {
-    // A list's first year, a leap day, the stop in 2100 from either side, and
-    // firsts that are refused: wrong weekday, no weekday name, 31 April.
+    // A list's first year, a leap day, the stop in 2100 from either side, then
+    // refused: wrong weekday, no weekday name, 31 April.
     const Date firsts[] = {{"Wednesday", 1, 1, 2003},   {"Sunday", 29, 2, 2004},
                            {"Wednesday", 30, 12, 2099}, {"Friday", 1, 1, 2100},
                            {"Sunday", 1, 1, 2101},      {"Saturday", 1, 1, 2004},
                            {"Funday", 1, 1, 2004},      {"Thursday", 31, 4, 2004}};
 
-    // Seconds that are never met, then every date around the lists' years with
-    // its true weekday and a wrong one.
+    // Never met, then every date around the lists' years, true weekday or not.
     std::vector<Date> seconds = {
         {"Thursday", 0, 1, 2004}, {"Thursday", 1, 13, 2004}, {"Funday", 2, 1, 2004}};
     for (auto i = indexOf(1, 12, 2002), last = indexOf(31, 1, 2102); i <= last; ++i) {
@@ -289,6 +269,64 @@ TEST(DateCalculator, AgreesWithTheWalk) {
     EXPECT_EQ(calculatorDays({"Monday", 1, 1, INT_MIN}, {"Tuesday", 2, 1, INT_MIN}), 1);
     EXPECT_EQ(calculatorDays({"Monday", 1, 1, INT_MIN}, {"Monday", 1, 1, INT_MAX}), std::nullopt);
     EXPECT_EQ(calculatorDays({"Monday", 31, 12, INT_MAX}, {"Monday", 31, 12, INT_MAX}), 0);
+}
+
+using Row = DateCalculator::Row;
+using Part = DateCalculator::Part;
+using Dates = std::array<const char*, 4>; // weekday, day, month, year; "" leaves a list unchosen
+
+// Also notes whether the busy pointer was still on when a box appeared.
+class WatchedDialogs : public test::ScriptedDialogs {
+public:
+    bool busyDuringMessage = false;
+    void message(std::string_view text, ui::Icon icon, std::string_view title) override {
+        busyDuringMessage = busyDuringMessage || busyNow();
+        ScriptedDialogs::message(text, icon, title);
+    }
+};
+
+TEST(DateCalculatorScreen, CountsTheDaysOrGivesOneCriticalBoxAndNoResult) {
+    const Dates newYear{"Thursday", "1", "January", "2004"};
+    const struct {
+        Dates won, start;
+        const char* result; // "" for the error box
+        bool again = false; // on the calculator of the row before, not a new one
+    } cases[] = {
+        {newYear, {"Saturday", "1", "January", "2005"}, "Number Of Days Between The Dates: 366"},
+        {{"Wednesday", "1", "January", "2003"}, // the lists' first and last entries
+         {"Friday", "31", "December", "2010"},
+         "Number Of Days Between The Dates: 2921"},
+        {newYear, {"Wednesday", "31", "December", "2003"}, "", true}, // and clears the count
+        {{"", "1", "January", "2004"}, newYear, ""},
+        {newYear, {"Thursday", "", "January", "2004"}, ""},
+    };
+    WatchedDialogs dialogs;
+    test::RecordingNavigator navigator;
+    std::optional<DateCalculator> calc;
+    for (const auto& c : cases) {
+        if (!c.again) {
+            calc.emplace(dialogs, navigator);
+        }
+        dialogs.clear();
+        for (std::size_t i = 0; i < c.won.size(); ++i) {
+            calc->choose(Row::TitleWon, static_cast<Part>(i), c.won[i]);
+            calc->choose(Row::GameStart, static_cast<Part>(i), c.start[i]);
+        }
+        calc->calculate();
+        EXPECT_EQ(calc->result(), c.result) << c.won[0] << c.start[1];
+        ASSERT_EQ(dialogs.shown().size(), *c.result ? 0u : 1u);
+        if (!*c.result) {
+            EXPECT_EQ(dialogs.shown()[0].text, "Invalid Date Error\r\n\r\nOne or both of your "
+                                               "dates are not valid. Please check and re-enter.");
+            EXPECT_EQ(dialogs.shown()[0].title, "Date Calculator");
+            EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
+        }
+    }
+    calc->choose(Row::TitleWon, Part::Year, "2011"); // not an entry: ignored
+    EXPECT_EQ(calc->chosen(Row::TitleWon, Part::Year), "2004");
+    EXPECT_EQ(dialogs.busyCount(), 5);
+    EXPECT_FALSE(dialogs.busyNow());
+    EXPECT_FALSE(dialogs.busyDuringMessage) << "the pointer is normal again for the box";
 }
 
 } // namespace

@@ -31,13 +31,6 @@ protected:
         game.write("Data/maindata.bm1", kMainData);
         game.write("Data/venues.txt", kVenues);
     }
-    void enterScenario(const std::string& name) {
-        game.makeFolder("Scenarios/" + name);
-        editor.context.enter(ContextKind::Scenario,
-                             EditingContext::folderOf(ContextKind::Scenario, name));
-        navigator.go(Screen::EditingMenu);
-        dialogs.clear();
-    }
     // Each entry of a folder by name, with its bytes ("" for a folder).
     Entries entries(const std::string& folder) const {
         Entries all;
@@ -46,11 +39,6 @@ protected:
             all[name] = entry.is_regular_file() ? game.read(folder + "/" + name) : "";
         }
         return all;
-    }
-    std::string shown() const {
-        return info.shown(ScenarioField::scenarioname) + "|" +
-               info.shown(ScenarioField::scenariodesc) + "|" +
-               info.shown(ScenarioField::scenariocreator);
     }
 };
 
@@ -75,65 +63,52 @@ TEST_F(ScenarioTest, CreatingMakesTheWholeFolderAndLeadsThroughTheInformationScr
     EXPECT_EQ(editor.context.folder(), "\\Scenarios\\Old Times\\");
     EXPECT_EQ(editor.menu.heading(), "Currently Editing: Scenario Data");
     EXPECT_EQ(navigator.current(), Screen::ScenarioInfo);
-
     info.ok();
     EXPECT_EQ(navigator.current(), Screen::EditingMenu);
-    editor.menu.press(MenuButton::ScenarioInfo);
-    EXPECT_EQ(shown(), "Old Times|Enter a description here.|Enter your name here.");
-    EXPECT_EQ(dialogs.shown().size(), 2u);
 }
 
+// Refused names are asked again; the pattern ("#" for any digit) refuses
+// taken names, and only the folder decides where it misses.
 TEST_F(ScenarioTest, UnusableOrTakenNamesAreRefusedAndAskedAgain) {
-    game.makeFolder("Scenarios/Old Times");
-    game.makeFolder("Scenarios/Room 11");
+    for (const char* taken : {"Old Times", "Room 11", "Room [1"}) {
+        game.makeFolder(std::string("Scenarios/") + taken);
+    }
     const struct {
         std::string name;
-        const char* refusal; // null: the name cannot be a folder
+        std::string refusal; // in the message
     } cases[] = {
-        {"a/b", nullptr},      {"..", nullptr},
-        {"CON", nullptr},      {std::string(300, 'x'), nullptr},
-        {"Old Times", kTaken}, {"Room #1", kTaken}, // "#" stands for any digit
+        {"a/b", "\"a/b\" cannot be used as a scenario name, because the scenario's folder takes "
+                "its name. A scenario name must not contain \\ / : * ? \" < > | or control "
+                "characters, must not be . or .., must not end in a space or a dot, must not be "
+                "longer than 255 characters, and must not be a reserved device name such as CON, "
+                "PRN, AUX, NUL, COM1 or LPT1."},
+        {"..", "\"..\" cannot"},
+        {"CON", "\"CON\" cannot"},
+        {std::string(300, 'x'), "\"xxxxxxxxxx"},
+        {"Old Times", kTaken},
+        {"Room #1", kTaken},
+        {"Room [1", game.path("Scenarios/Room [1").string()},
     };
     for (const auto& c : cases) {
         dialogs.reply(c.name);
     }
-    dialogs.reply("");
+    dialogs.reply("old times"); // letter case differs: made
     editor.start.createScenario();
-
-    ASSERT_EQ(dialogs.shown().size(), 2 * std::size(cases) + 1);
-    EXPECT_EQ(dialogs.shown()[1].text,
-              "\"a/b\" cannot be used as a scenario name, because the scenario's folder takes its "
-              "name. A scenario name must not contain \\ / : * ? \" < > | or control characters, "
-              "must not be . or .., must not end in a space or a dot, must not be longer than 255 "
-              "characters, and must not be a reserved device name such as CON, PRN, AUX, NUL, "
-              "COM1 or LPT1.");
+    ASSERT_EQ(dialogs.shown().size(), 2 * std::size(cases) + 2);
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& refusal = dialogs.shown()[2 * i + 1];
         EXPECT_EQ(refusal.icon, Icon::Exclamation);
-        EXPECT_EQ(cases[i].refusal ? refusal.text == cases[i].refusal
-                                   : refusal.text.starts_with("\"" + cases[i].name.substr(0, 20)),
-                  true)
+        EXPECT_NE(refusal.text.find(cases[i].refusal), std::string::npos)
             << cases[i].name << ": " << refusal.text;
         EXPECT_LT(refusal.text.size(), 500u) << "a long name is not shown whole";
     }
     EXPECT_EQ(entries("."), (Entries{{"Data", ""}, {"Scenarios", ""}}));
-    EXPECT_EQ(entries("Scenarios"), (Entries{{"Old Times", ""}, {"Room 11", ""}}));
-}
-
-TEST_F(ScenarioTest, NamesThePatternMissesAreMadeUnlessTheFolderIsThere) {
-    game.makeFolder("Scenarios/Old Times");
-    game.makeFolder("Scenarios/Room [1");
-    // An unclosed list matches nothing, letter case differs: only the folder decides.
-    dialogs.reply("Room [1").reply("old times");
-    editor.start.createScenario();
-    ASSERT_EQ(dialogs.shown().size(), 4u);
-    EXPECT_NE(dialogs.shown()[1].text.find(game.path("Scenarios/Room [1").string()),
-              std::string::npos);
-    EXPECT_TRUE(entries("Scenarios/Room [1").empty()) << "the other folder is untouched";
+    EXPECT_EQ(entries("Scenarios"),
+              (Entries{{"Old Times", ""}, {"Room 11", ""}, {"Room [1", ""}, {"old times", ""}}));
     EXPECT_EQ(game.read("Scenarios/old times/scenario.txt"), "old times\r\n" + kNewInfo);
 }
 
-TEST_F(ScenarioTest, AMissingBaseFileOrScenariosFolderStopsBeforeAnythingIsMade) {
+TEST_F(ScenarioTest, AMissingBaseFileOrAHalfMadeFolderIsNamed) {
     for (const char* missing : {"Data/maindata.bm1", "Data/venues.txt", "Scenarios"}) {
         test::TempGameFolder fresh;
         fresh.write("Data/maindata.bm1", kMainData);
@@ -153,14 +128,8 @@ TEST_F(ScenarioTest, AMissingBaseFileOrScenariosFolderStopsBeforeAnythingIsMade)
         EXPECT_FALSE(fresh.exists("Scenarios/New World")) << missing;
         EXPECT_EQ(editor.context.folder(), "\\Data\\") << missing;
     }
-}
-
-// A copy that fails, and then the removal of the folder too: the user is told
-// which folder is left to delete.
-TEST_F(ScenarioTest, AHalfMadeFolderThatCannotBeRemovedIsNamed) {
+    // The venues copy fails, and then the removal of the folder too.
     platform::FaultPlan plan;
-    // The venues copy fails; its temporary file and the main data copy go,
-    // the folder stays.
     plan.fail(test::Op::Write, 2, EIO).fail(test::Op::Delete, 3, EBUSY);
     dialogs.reply("New World");
     editor.start.createScenario();
@@ -171,9 +140,9 @@ TEST_F(ScenarioTest, AHalfMadeFolderThatCannotBeRemovedIsNamed) {
     EXPECT_TRUE(entries("Scenarios/New World").empty());
 }
 
-TEST_F(ScenarioTest, TheInformationScreenEditsEachValueAndOkWritesTheFileWithItsExtraLines) {
-    enterScenario("Iron Age");
+TEST_F(ScenarioTest, TheInformationScreenEditsEachValueAndKeepsExtraLines) {
     game.write("Scenarios/Iron Age/scenario.txt", "Iron Age\r\nOld desc\r\nA. Author\r\nextra\r\n");
+    editor.context.enter(ContextKind::Scenario, "\\Scenarios\\Iron Age\\");
     editor.menu.press(MenuButton::ScenarioInfo);
     const struct {
         ScenarioField field;
@@ -195,15 +164,16 @@ TEST_F(ScenarioTest, TheInformationScreenEditsEachValueAndOkWritesTheFileWithIts
         EXPECT_EQ(std::tuple(lastShown().title, lastShown().text, lastShown().initial),
                   std::tuple(c.title, c.message, before));
     }
-    EXPECT_EQ(shown(), "Iron \xe9poque|Old desc|B. Writer");
     info.ok();
     EXPECT_EQ(game.read("Scenarios/Iron Age/scenario.txt"),
               "Iron \xe9poque\r\nOld desc\r\nB. Writer\r\nextra\r\n");
     EXPECT_EQ(navigator.current(), Screen::EditingMenu);
 }
 
-TEST_F(ScenarioTest, AMissingShortOrUnwritableInformationFile) {
-    enterScenario("Bare");
+TEST_F(ScenarioTest, AMissingOrShortInformationFile) {
+    game.makeFolder("Scenarios/Bare");
+    editor.context.enter(ContextKind::Scenario, "\\Scenarios\\Bare\\");
+    navigator.go(Screen::EditingMenu);
     const std::string path = "Scenarios/Bare/scenario.txt";
     dialogs.no();
     editor.menu.press(MenuButton::ScenarioInfo);
@@ -212,28 +182,18 @@ TEST_F(ScenarioTest, AMissingShortOrUnwritableInformationFile) {
                          "create one?",
                          Icon::None));
     EXPECT_EQ(navigator.current(), Screen::EditingMenu);
-
     dialogs.yes();
     editor.menu.press(MenuButton::ScenarioInfo);
-    EXPECT_EQ(navigator.current(), Screen::ScenarioInfo);
     EXPECT_FALSE(game.exists(path)) << "only OK writes the file";
     info.ok();
     EXPECT_EQ(game.read(path), "Enter a title here.\r\n" + kNewInfo);
 
     game.write(path, "Only A Title");
-    dialogs.clear();
     editor.menu.press(MenuButton::ScenarioInfo);
     EXPECT_EQ(lastShown().icon, Icon::Information);
     EXPECT_NE(lastShown().text.find(game.path(path).string()), std::string::npos);
-    EXPECT_EQ(shown(), "Only A Title|Enter a description here.|Enter your name here.");
-
-    // A failed write names the file and stays, never reported as written.
-    fs::remove(game.path(path));
-    game.makeFolder(path);
-    info.ok();
-    EXPECT_EQ(lastShown().icon, Icon::Critical);
-    EXPECT_NE(lastShown().text.find(game.path(path).string()), std::string::npos);
-    EXPECT_EQ(navigator.current(), Screen::ScenarioInfo);
+    EXPECT_EQ(info.shown(ScenarioField::scenariodesc) + info.shown(ScenarioField::scenariocreator),
+              "Enter a description here.Enter your name here.");
 }
 
 } // namespace
