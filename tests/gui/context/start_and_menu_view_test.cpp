@@ -1,9 +1,10 @@
 #include "gui/gui_fixture.h"
 
+#include "core/promotion/record/promotion_record.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace bm::gui {
 namespace {
@@ -15,94 +16,82 @@ protected:
     StartScreenView& start = app.view<StartScreenView>();
     EditingMenuView& menu = app.view<EditingMenuView>();
 
+    // "Alpha" is empty; "Beta" has a promotion with a big show date and a
+    // logo that the checks report.
     void SetUp() override {
         game.makeFolder("Scenarios/Alpha");
-        game.makeFolder("Scenarios/Beta");
-        game.write("Scenarios/Beta/maindata.bm1", "x");
-        game.write("Scenarios/Beta/venues.txt", "x");
+        game.writeLines("Scenarios/Beta/maindata.bm1",
+                        {"a", "b", "Wednesday", "18", "August", "2004"});
+        game.writeLines("Scenarios/Beta/venues.txt", {});
+        game.write("Scenarios/Beta/wrestlers.bm1", "");
+        auto record = promotion::makeTemplateRecord();
+        record.set(promotion::line::promlogo, "harbor.jpg");
+        record.set(promotion::line::nameofbigshow, "Dock Brawl");
+        record.set(promotion::line::dateofshow, "Sunday 1st January 2006");
+        game.writeLines("Scenarios/Beta/hnw.fed", record.lines());
         ASSERT_TRUE(app.start());
-        ASSERT_TRUE(start.isVisible());
-    }
-    static QString captions(std::initializer_list<QAbstractButton*> buttons) {
-        QStringList texts;
-        for (auto* b : buttons) {
-            texts << b->text();
-        }
-        return texts.join('|');
+        click(start.scenarioButton);
     }
 };
 
 TEST_F(StartAndMenuViewTest, StartScreenWiring) {
-    EXPECT_EQ(start.windowTitle(), QStringLiteral("Brawlmark 1.3 Official Editor"));
-    EXPECT_EQ(
-        captions({start.newGameButton, start.scenarioButton, start.createScenarioButton,
-                  start.savedGameButton, start.exitButton, start.okButton, start.cancelButton}),
-        QStringLiteral("Edit Data For New Games|Edit a Scenario|Create a Scenario|Edit a "
-                       "Saved Game|Exit|OK|Cancel"));
-    EXPECT_FALSE(start.list->isVisible());
-    screenshot(&start, "start_screen");
-
-    click(start.scenarioButton);
-    EXPECT_FALSE(start.newGameButton->isVisible());
-    ASSERT_TRUE(start.list->isVisible());
-    EXPECT_EQ(start.listHeading->text(), QStringLiteral("Choose a Scenario to Edit"));
-    EXPECT_EQ(accessibleName(start.list), QStringLiteral("Choose a Scenario to Edit"));
-    ASSERT_EQ(start.list->count(), 2);
+    EXPECT_EQ(start.listHeading->text() + ": " + tabOrder(&start),
+              QStringLiteral("Choose a Scenario to Edit: [Choose a Scenario to Edit]|OK|Cancel"));
+    EXPECT_EQ(start.list->count(), 2);
     screenshot(&start, "start_screen_choosing");
     click(start.cancelButton);
-    EXPECT_TRUE(start.newGameButton->isVisible());
-
+    EXPECT_EQ(start.windowTitle() + ": " + tabOrder(&start),
+              QStringLiteral("Brawlmark 1.3 Official Editor: Edit Data For New Games|Edit a "
+                             "Scenario|Create a Scenario|Edit a Saved Game|Exit"));
+    screenshot(&start, "start_screen");
+    key(start.newGameButton, Qt::Key_Return);
+    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: New Game Data"));
+    EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isEnabled());
+    click(menu.backButton);
     click(start.scenarioButton);
-    const QRect second = start.list->visualItemRect(start.list->item(1));
-    QTest::mouseClick(start.list->viewport(), Qt::LeftButton, {}, second.center());
+    clickRow(start.list, 1);
     click(start.okButton);
-    EXPECT_TRUE(menu.isVisible());
-    EXPECT_FALSE(start.isVisible());
+    EXPECT_TRUE(menu.isVisible() && !start.isVisible());
     EXPECT_EQ(app.editor().context.folder(), "\\Scenarios\\Beta\\");
-
-    // The keyboard alone; closing the start screen's window is "Exit".
     click(menu.backButton);
-    start.newGameButton->setFocus();
-    QTest::keyClick(start.newGameButton, Qt::Key_Return);
-    ASSERT_TRUE(menu.isVisible());
-    click(menu.backButton);
-    start.close();
+    start.close(); // the window frame is "Exit"
     EXPECT_TRUE(app.navigator().quitting());
-    EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(StartAndMenuViewTest, EditingMenuWiring) {
-    click(start.newGameButton);
-    ASSERT_TRUE(menu.isVisible());
-    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: New Game Data"));
-    std::vector<QAbstractButton*> buttons;
-    for (int i = 0; i < context::kMenuButtonCount; ++i) {
-        const auto b = static_cast<MenuButton>(i);
-        buttons.push_back(menu.button(b));
-        EXPECT_EQ(menu.button(b)->isEnabled(), app.editor().menu.isEnabled(b)) << i;
-    }
-    EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isEnabled());
-    EXPECT_EQ(captions({buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
-                        buttons[6], menu.backButton, menu.reportOkButton}),
-              QStringLiteral("Edit The Promotions Files|Edit The Wrestlers File|Edit The Start "
-                             "Date|Edit The Venues|Check All Dates|Check Scenario|Edit The "
-                             "Scenario Info File|Back To Menu|OK"));
-    EXPECT_FALSE(menu.reportText->isVisible());
+TEST_F(StartAndMenuViewTest, EditingMenuWiringAndItsReports) {
+    clickRow(start.list, 1);
+    click(start.okButton);
+    EXPECT_EQ(tabOrder(&menu), QStringLiteral("Edit The Promotions Files|Edit The Wrestlers "
+                                              "File|Edit The Start Date|Edit The Venues|Check All "
+                                              "Dates|Check Scenario|Edit The Scenario Info "
+                                              "File|Back To Menu"));
     screenshot(&menu, "editing_menu");
-
-    // A view destroyed before its model is not redrawn.
-    auto extra = std::make_unique<EditingMenuView>(app.editor().menu);
-    extra.reset();
-    app.editor().menu.showReport("Results Of The Date Check", "first\r\nsecond");
-    EXPECT_TRUE(menu.reportText->isVisible());
-    EXPECT_EQ(menu.reportText->toPlainText(), QStringLiteral("first\nsecond"));
-    EXPECT_EQ(accessibleName(menu.reportText), QStringLiteral("Results Of The Date Check"));
-    EXPECT_FALSE(menu.backButton->isVisible());
-    EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isVisible());
-    screenshot(&menu, "editing_menu_report");
-    click(menu.reportOkButton);
-    EXPECT_FALSE(menu.reportText->isVisible());
-    EXPECT_TRUE(menu.backButton->isVisible());
+    std::make_unique<EditingMenuView>(app.editor().menu).reset(); // gone before its model
+    const struct {
+        MenuButton button;
+        QString heading;
+        QString shows; // a line of the report
+    } cases[] = {
+        {MenuButton::CheckDates, "Results Of The Date Check",
+         "* There is a problem with the date of the Next Big Show in the promotion file hnw.fed. "
+         "*"},
+        {MenuButton::CheckScenario, "Results Of The Scenario Check",
+         "Image: ''harbor.jpg''..... ** MISSING **"},
+    };
+    for (const auto& c : cases) {
+        const int busy = dialogs.busyCount();
+        click(menu.button(c.button));
+        EXPECT_EQ(dialogs.busyCount(), busy + 1) << "the busy pointer while the check runs";
+        EXPECT_EQ(menu.reportHeading->text() + "|" + accessibleName(menu.reportText) + "|" +
+                      tabOrder(&menu).section('|', -1),
+                  c.heading + "|" + c.heading + "|OK");
+        EXPECT_TRUE(menu.reportText->toPlainText().split('\n').contains(c.shows));
+        screenshot(&menu, "editing_menu_report");
+        click(menu.reportOkButton);
+        EXPECT_FALSE(menu.reportText->isVisible());
+        EXPECT_TRUE(menu.backButton->isVisible());
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

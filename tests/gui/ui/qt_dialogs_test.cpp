@@ -1,13 +1,11 @@
 #include "gui/ui/qt_dialogs.h"
 
-#include "gui/ui/text_codec.h"
-
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -26,62 +24,43 @@ void whenModal(std::function<void(QWidget*)> act) {
     });
 }
 
-TEST(QtDialogs, PromptShowsTitleMessageDefaultAndReturnsTheStoredBytes) {
-    QtDialogs dialogs;
-    QString seenTitle;
-    QString seenDefault;
-    QString seenMessage;
+TEST(QtDialogs, PromptAndMessageBoxesShowTheirTextsAndGiveTheAnswer) {
+    QtDialogs qtDialogs;
+    ui::Dialogs& dialogs = qtDialogs;
+    QStringList seen;
     whenModal([&](QWidget* w) {
         auto* prompt = qobject_cast<PromptDialog*>(w);
         ASSERT_NE(prompt, nullptr);
-        seenTitle = prompt->windowTitle();
-        seenDefault = prompt->input()->text();
-        seenMessage = prompt->findChild<QLabel*>()->text();
+        seen << prompt->windowTitle() << prompt->findChild<QLabel*>()->text()
+             << prompt->input()->text();
         prompt->input()->setText(QString::fromUtf8("Caf\u00e9 \u201cQ\u201d"));
         prompt->accept();
     });
-    const std::string answer =
-        dialogs.prompt("Promotion Name", "Line one\r\nline two", "\xe9t\xe9");
-    EXPECT_EQ(answer, "Caf\xe9 \x93Q\x94");
-    EXPECT_EQ(seenTitle, QStringLiteral("Promotion Name"));
-    EXPECT_EQ(seenDefault, QString::fromUtf8("\u00e9t\u00e9"));
-    EXPECT_EQ(seenMessage, QStringLiteral("Line one\nline two"));
-
+    EXPECT_EQ(dialogs.prompt("Promotion Name", "Line one\r\nline two", "\xe9t\xe9"),
+              "Caf\xe9 \x93Q\x94");
+    EXPECT_EQ(seen.join('|'), QString::fromUtf8("Promotion Name|Line one\nline two|\u00e9t\u00e9"));
     whenModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(dialogs.prompt("t", "m", "kept"), "") << "Cancel gives an empty answer";
-}
 
-TEST(QtDialogs, MessageBoxesCarryTitleIconAndAnswer) {
-    QtDialogs qtDialogs;
-    ui::Dialogs& dialogs = qtDialogs;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QAbstractButton* enterGives = nullptr;
-    whenModal([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        icon = box->icon();
-        enterGives = box->defaultButton();
-        EXPECT_EQ(enterGives, box->button(QMessageBox::No));
-        box->button(QMessageBox::No)->click();
-    });
+    std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButton> box; // and Enter's
+    const auto answer = [&box](QMessageBox::StandardButton button) {
+        whenModal([&box, button](QWidget* w) {
+            auto* shown = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(shown, nullptr);
+            box = {shown->windowTitle(), shown->icon(),
+                   shown->standardButton(shown->defaultButton())};
+            shown->button(button)->click();
+        });
+    };
+    answer(QMessageBox::No);
     EXPECT_FALSE(
         dialogs.askYesNo("Sure?", ui::Icon::Exclamation, ui::kProgramTitle, ui::Default::No));
-    EXPECT_NE(enterGives, nullptr);
-    EXPECT_EQ(title, QStringLiteral("BM 1.3 Official Editor"));
-    EXPECT_EQ(icon, QMessageBox::Warning);
-
-    whenModal([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        icon = box->icon();
-        box->button(QMessageBox::Ok)->click();
-    });
+    EXPECT_EQ(box, std::tuple(QStringLiteral("BM 1.3 Official Editor"), QMessageBox::Warning,
+                              QMessageBox::No));
+    answer(QMessageBox::Ok);
     dialogs.message("Oops", ui::Icon::Critical, "Error!");
-    EXPECT_EQ(title, QStringLiteral("Error!"));
-    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(std::get<0>(box) + "|" + QString::number(std::get<1>(box)),
+              "Error!|" + QString::number(QMessageBox::Critical));
 }
 
 TEST(QtDialogs, BusyPointerLastsAsLongAsItsHolder) {
