@@ -1,15 +1,29 @@
 #include "gui/gui_fixture.h"
 
 #include "core/promotion/record/promotion_layout.h"
+#include "gui/promotion/step2_view.h"
+#include "gui/promotion/step3_view.h"
+#include "gui/promotion/step4_view.h"
+#include "gui/promotion/step5_view.h"
+#include "gui/promotion/step6_view.h"
+#include "gui/promotion/step7_view.h"
+#include "gui/promotion/step8_view.h"
+#include "gui/ui/selection_bar.h"
+#include "support/step_fixture.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
+
+#include <tuple>
 
 namespace bm::gui {
 namespace {
 
-using promotion::Step1Field;
-namespace line = promotion::line;
+using namespace promotion;
 
 class PromotionViewsTest : public test::GuiTest {
 protected:
@@ -58,6 +72,193 @@ TEST_F(PromotionViewsTest, PromotionChooserWiring) {
     dialogs.yes();
     click(step1.backButton);
     EXPECT_EQ(chooser.list->selectedItems().size(), 1) << "as it was left";
+}
+
+// Steps 1 to 8 in turn, by their Next buttons: each step's controls show its
+// model and pass every kind of edit on; what the edits do is the step's own
+// tests' business. Values no list or bar offers are shown as stored.
+TEST_F(PromotionViewsTest, StepsOneToEightWiring) {
+    const PromotionRecord& record = app.editor().chooser.record();
+    const line::ShowLines& show = line::shows[1];
+    const line::TitleLines& custom = line::titles[4];
+    game.write("Images/crest.gif", "x");
+    game.writeLines("Data/odd.fed", test::withLines(makeTemplateRecord().lines(),
+                                                    {{line::size, "7"},
+                                                     {line::tvcoverage, "Cable"},
+                                                     {line::description, std::string(40000, 'x')},
+                                                     {line::nameofbigshow, "Autumn Overdrive"},
+                                                     {line::levelofpromotion, "5"},
+                                                     {line::days, "99"},
+                                                     {custom.titlename, "Harbour Tag Titles"},
+                                                     {custom.titletype, "Tag Team"},
+                                                     {custom.titlegender, "Mixed"},
+                                                     {custom.mindraw, "35"},
+                                                     {custom.holdername, "Iron Belt"},
+                                                     {custom.currentchamp, "Vacant"},
+                                                     {custom.reign, "0"},
+                                                     {custom.defenses, "0"},
+                                                     {custom.historydate, "Never"},
+                                                     {line::popularity, "65"},
+                                                     {line::country, "UK"}}));
+    click(promotionMenu.editButton);
+    clickRow(chooser.list, 0);
+    click(chooser.actionButton);
+    // Tab order names every control by its caption label; the buttons, made
+    // first, come first in the round.
+    const auto shows = [this](QWidget* step, const QString& tabs, const QString& name) {
+        ASSERT_TRUE(step->isVisible()) << name.toStdString();
+        EXPECT_EQ(tabOrder(step), "<<< Back|" + tabs);
+        screenshot(step, name);
+    };
+
+    EXPECT_EQ(QStringList({step1.heading->text(), step1.hint->text(),
+                           step1.field(Step1Field::website)->value(), step1.promlogo->value(),
+                           step1.size->itemText(5), step1.size->placeholderText(),
+                           step1.rostersplit->currentText(), step1.tvcoverage->placeholderText(),
+                           step1.description->placeholderText()})
+                  .join('|'),
+              QStringLiteral("Step 1 of 8|Click On A Stat To Edit|http://"
+                             "www.brawlmark-federation.example|default.jpg|Large National (eg. "
+                             "WWE)|7|No|Cable|The BM-ist promotion around..."));
+    EXPECT_EQ(step1.description->text().size(), 40000) << "a long line is not cut";
+    key(step1.rostersplit, Qt::Key_Up); // enables the brand names, so Tab reaches them
+    shows(&step1,
+          "Next >>>|Promotion Initials|Promotion Name|Promotion Logo|Choose the promotion "
+          "logo|Promotion Size|Bank Balance ($)|Web Site|Description|Owner's Name|Roster "
+          "Split?|Brand 1 Name|Brand 2 Name|TV Coverage",
+          "step1");
+    dialogs.reply("Iron Hour");
+    click(step1.field(Step1Field::owner));
+    key(step1.size, Qt::Key_Down);
+    click(step1.promlogo); // the logo field and its button both open the picker
+    click(app.view<ImagePickerView>().noChangesButton);
+    click(step1.logoButton);
+    click(app.view<ImagePickerView>().useButton);
+    EXPECT_EQ(std::tuple(step1.field(Step1Field::owner)->value(), record.get(line::size),
+                         step1.promlogo->value()),
+              std::tuple(QStringLiteral("Iron Hour"), "1", QStringLiteral("crest.gif")));
+    // A pasted line break becomes a space, and the cursor stays at the end.
+    step1.description->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("Grit\r\nglory\nalways"));
+    step1.description->paste();
+    EXPECT_EQ(record.get(line::description), "Grit glory always");
+    EXPECT_EQ(step1.description->cursorPosition(), step1.description->text().size());
+    dialogs.clear();
+    QTest::mouseDClick(step1.description, Qt::LeftButton);
+    QTest::keyClick(step1.description, Qt::Key_F1);
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>(2, std::string(kDescriptionHelp)));
+    dialogs.no(); // closing the window with edits unsaved asks first; No keeps it
+    step1.close();
+    EXPECT_EQ(dialogs.shown().size(), 3u);
+    click(step1.nextButton);
+
+    Step2View& step2 = app.view<Step2View>();
+    shows(&step2,
+          "Next >>>|[Primary Show 1]|Name Of Show|Day Of This Show|Show Logo|Choose the show "
+          "logo|Brand Of Show|Type Of Show|Fan Popularity|Av. TV Rating/Buys",
+          "step2");
+    click(step2.shows->item(1));
+    step2.popularity->setSliderDown(true); // a drag stores as it goes
+    step2.popularity->setSliderPosition(64);
+    key(step2.showday, Qt::Key_Down);
+    dialogs.reply("Iron Hour");
+    click(step2.field(Step2Field::nameofshow));
+    click(step2.logoButton);
+    click(app.view<ImagePickerView>().useButton);
+    EXPECT_EQ(std::tuple(record.get(show.percentage), record.get(show.showday),
+                         record.get(show.nameofshow), record.get(show.showlogo)),
+              std::tuple("64", "Tuesday", "Iron Hour", "crest.gif"));
+    EXPECT_EQ(step2.percentage->text() + "|" + step2.showlogo->value(),
+              QStringLiteral("64%|crest.gif"));
+    click(step2.nextButton);
+
+    Step3View& step3 = app.view<Step3View>();
+    shows(&step3,
+          "Next >>>|Max Untelevised Attendence|Max Televised Attendence|Production Values - "
+          "Primary Shows|Production Values - Secondary Shows|Production Values - Big Shows",
+          "step3");
+    key(step3.production(Production::bigshowprod), Qt::Key_End);
+    click(step3.nextButton);
+
+    Step4View& step4 = app.view<Step4View>();
+    shows(&step4,
+          "Next >>>|Monthly PPV Deal?|Av. PPV Buy-Rate|Max Big Show Attendence|[Jan]|Big Show "
+          "Name|Big Show Brand|Big Show Logo|Choose the big show logo",
+          "step4");
+    click(step4.months->item(2));
+    key(step4.bigshowbrand, Qt::Key_Down);
+    click(step4.logoButton);
+    EXPECT_EQ(app.view<ImagePickerView>().heading->text(), QStringLiteral("March Big Show Logo"));
+    click(step4.nextButton); // leaving closes the picker unanswered
+    EXPECT_FALSE(app.view<ImagePickerView>().isVisible());
+
+    Step5View& step5 = app.view<Step5View>();
+    shows(&step5,
+          "Next >>>|Name Of Big Show|Level Of Promotion|Date Of Big Show|Days Since Announced",
+          "step5");
+    EXPECT_EQ(
+        std::tuple(step5.level->placeholderText(), step5.daysBar->value(), step5.days->text()),
+        std::tuple(QStringLiteral("5"), 40, QStringLiteral("99")));
+    key(step5.level, Qt::Key_Down);
+    step5.daysBar->setValue(12); // as a drag does
+    key(step5.daysBar, Qt::Key_Right);
+    click(step5.nextButton);
+
+    Step6View& step6 = app.view<Step6View>();
+    EXPECT_FALSE(step6.list(TitleList::titletype)->isEnabled());
+    click(step6.titles->item(4));
+    shows(&step6,
+          "Next >>>|[Custom 1]|Title Name|Holder Name|Type|Value Of Title|Gender|Weight "
+          "Class|Hardcore?|Minimum Draw Of Holder|Brand|Current Champion(s)|Holder #1|Holder "
+          "#2|Current Reign (Days)|Click Here To Calculate A Title Reign|# Defenses So Far|Date Of "
+          "Title Change",
+          "step6");
+    EXPECT_EQ(step6.list(TitleList::titlegender)->placeholderText() + "|" +
+                  step6.barValue(TitleBar::mindraw)->text(),
+              QStringLiteral("Mixed|35"));
+    key(step6.list(TitleList::titletype), Qt::Key_Up);
+    key(step6.bar(TitleBar::mindraw), Qt::Key_Right);
+    key(step6.calculatorLink, Qt::Key_Return); // beside the step, which stays usable
+    click(step6.titles->item(1));
+    EXPECT_EQ(app.editor().step6.titles().selected(), 1);
+    EXPECT_TRUE(app.view<DateCalculatorView>().isVisible());
+    click(step6.nextButton);
+
+    Step7View& step7 = app.view<Step7View>();
+    shows(
+        &step7,
+        "Next >>>|Brand 1 Power Figure 1 Name|Brand 1 Power Figure 1 Title|Brand 1 Power Figure "
+        "2 Name|Brand 1 Power Figure 2 Title|Brand 2 Power Figure 1 Name|Brand 2 Power Figure 1 "
+        "Title|Brand 2 Power Figure 2 Name|Brand 2 Power Figure 2 Title|Interviewer 1|Interviewer "
+        "2",
+        "step7");
+    dialogs.reply("Hank Mulvaney");
+    QTest::keyClick(step7.field(Step7Field::brand2powerfig1name), Qt::Key_Return);
+    click(step7.nextButton);
+
+    Step8View& step8 = app.view<Step8View>();
+    shows(
+        &step8,
+        "SAVE|Brand 1 Talk Show Segment Name|Brand 1 Talk Show Segment Host|Name Of Show This "
+        "Segment Is On|Brand 2 Talk Show Segment Name|Brand 2 Talk Show Segment Host|Name Of Show "
+        "This Segment Is On|Promotion's Overall Popularity|Country Promotion Is Based In",
+        "step8");
+    EXPECT_EQ(step8.heading->text() + "|" + step8.popularityBar->accessibleDescription() + "|" +
+                  step8.country->currentText(),
+              QStringLiteral("Step 8 of 8|65%|UK"));
+    step8.popularityBar->setSliderDown(true);
+    step8.popularityBar->setSliderPosition(0);
+    key(step8.country, Qt::Key_Down);
+    EXPECT_EQ(std::tuple(record.get(line::bigshowprod), record.get(line::months[2].bigshowbrand),
+                         record.get(line::levelofpromotion), record.get(line::days),
+                         record.get(custom.titletype), record.get(custom.mindraw),
+                         record.get(line::brand2powerfig1name), record.get(line::popularity)),
+              std::tuple("20", "Brand 1", "1", "13", "Singles", "36", "Hank Mulvaney", "0"));
+    dialogs.clear();
+    click(step8.nextButton); // SAVE writes the file and leaves for the menu
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"odd.fed saved OK."});
+    EXPECT_TRUE(app.view<PromotionMenuView>().isVisible());
+    EXPECT_NE(game.read("Data/odd.fed").find("\r\nJapan\r\n"), std::string::npos);
 }
 
 } // namespace

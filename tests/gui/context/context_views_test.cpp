@@ -1,0 +1,296 @@
+#include "gui/gui_fixture.h"
+
+#include "core/promotion/record/promotion_record.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <functional>
+#include <optional>
+#include <tuple>
+
+namespace bm::gui {
+namespace {
+
+using context::MenuButton;
+using context::ScenarioField;
+using ContextViewsTest = test::GuiTest;
+
+class StartAndMenuViewTest : public test::GuiTest {
+protected:
+    StartScreenView& start = app.view<StartScreenView>();
+    EditingMenuView& menu = app.view<EditingMenuView>();
+
+    // "Alpha" is empty; "Beta" has a promotion with a big show date and a
+    // logo that the checks report.
+    void SetUp() override {
+        game.makeFolder("Scenarios/Alpha");
+        game.writeLines("Scenarios/Beta/maindata.bm1",
+                        {"a", "b", "Wednesday", "18", "August", "2004"});
+        game.writeLines("Scenarios/Beta/venues.txt", {});
+        game.write("Scenarios/Beta/wrestlers.bm1", "");
+        auto record = promotion::makeTemplateRecord();
+        record.set(promotion::line::promlogo, "harbor.jpg");
+        record.set(promotion::line::nameofbigshow, "Dock Brawl");
+        record.set(promotion::line::dateofshow, "Sunday 1st January 2006");
+        game.writeLines("Scenarios/Beta/hnw.fed", record.lines());
+        ASSERT_TRUE(app.start());
+        click(start.scenarioButton);
+    }
+};
+
+TEST_F(StartAndMenuViewTest, StartScreenWiring) {
+    EXPECT_EQ(start.listHeading->text() + ": " + tabOrder(&start),
+              QStringLiteral("Choose a Scenario to Edit: [Choose a Scenario to Edit]|OK|Cancel"));
+    EXPECT_EQ(start.list->count(), 2);
+    screenshot(&start, "start_screen_choosing");
+    click(start.cancelButton);
+    EXPECT_EQ(start.windowTitle() + ": " + tabOrder(&start),
+              QStringLiteral("Brawlmark 1.3 Official Editor: Edit Data For New Games|Edit a "
+                             "Scenario|Create a Scenario|Edit a Saved Game|Exit"));
+    screenshot(&start, "start_screen");
+    key(start.newGameButton, Qt::Key_Return);
+    EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: New Game Data"));
+    EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isEnabled());
+    click(menu.backButton);
+    click(start.scenarioButton);
+    clickRow(start.list, 1);
+    click(start.okButton);
+    EXPECT_TRUE(menu.isVisible() && !start.isVisible());
+    EXPECT_EQ(app.editor().context.folder(), "\\Scenarios\\Beta\\");
+    click(menu.backButton);
+    start.close(); // the window frame is "Exit"
+    EXPECT_TRUE(app.navigator().quitting());
+}
+
+TEST_F(StartAndMenuViewTest, EditingMenuWiringAndItsReports) {
+    clickRow(start.list, 1);
+    click(start.okButton);
+    EXPECT_EQ(tabOrder(&menu), QStringLiteral("Edit The Promotions Files|Edit The Wrestlers "
+                                              "File|Edit The Start Date|Edit The Venues|Check All "
+                                              "Dates|Check Scenario|Edit The Scenario Info "
+                                              "File|Back To Menu"));
+    screenshot(&menu, "editing_menu");
+    std::make_unique<EditingMenuView>(app.editor().menu).reset(); // gone before its model
+    const struct {
+        MenuButton button;
+        QString heading;
+        QString shows; // a line of the report
+    } cases[] = {
+        {MenuButton::CheckDates, "Results Of The Date Check",
+         "* There is a problem with the date of the Next Big Show in the promotion file hnw.fed. "
+         "*"},
+        {MenuButton::CheckScenario, "Results Of The Scenario Check",
+         "Image: ''harbor.jpg''..... ** MISSING **"},
+    };
+    for (const auto& c : cases) {
+        const int busy = dialogs.busyCount();
+        click(menu.button(c.button));
+        EXPECT_EQ(dialogs.busyCount(), busy + 1) << "the busy pointer while the check runs";
+        EXPECT_EQ(menu.reportHeading->text() + "|" + accessibleName(menu.reportText) + "|" +
+                      tabOrder(&menu).section('|', -1),
+                  c.heading + "|" + c.heading + "|OK");
+        EXPECT_TRUE(menu.reportText->toPlainText().split('\n').contains(c.shows));
+        screenshot(&menu, "editing_menu_report");
+        click(menu.reportOkButton);
+        EXPECT_FALSE(menu.reportText->isVisible());
+        EXPECT_TRUE(menu.backButton->isVisible());
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// From the start screen through the new scenario's information to its menu,
+// and back to the same screen from the menu.
+TEST_F(ContextViewsTest, ScenarioInfoWiring) {
+    ScenarioInfoView& view = app.view<ScenarioInfoView>();
+    const auto shown = [&] {
+        QStringList values;
+        for (auto f : {ScenarioField::scenarioname, ScenarioField::scenariodesc,
+                       ScenarioField::scenariocreator}) {
+            values << view.field(f)->value();
+        }
+        return values.join('|');
+    };
+    game.write("Data/maindata.bm1", "main\r\n");
+    game.write("Data/venues.txt", "");
+    ASSERT_TRUE(app.start());
+    dialogs.reply("Tide Turn");
+    click(app.view<StartScreenView>().createScenarioButton);
+    ASSERT_TRUE(view.isVisible());
+    EXPECT_FALSE(app.view<StartScreenView>().isVisible());
+    EXPECT_EQ(view.heading->text() + "|" + view.hint->text() + "|" + tabOrder(&view),
+              QStringLiteral("Scenario Information File|Click an item to edit|Title Of "
+                             "Scenario|Scenario Description|Your Name|OK"));
+    EXPECT_EQ(shown(), QStringLiteral("Tide Turn|Enter a description here.|Enter your name here."));
+    EXPECT_EQ(view.focusWidget(), view.field(ScenarioField::scenarioname));
+    screenshot(&view, "scenario_info");
+
+    dialogs.reply("Storms \x93\xe9\x94");
+    QTest::keyClick(view.field(ScenarioField::scenariodesc), Qt::Key_Return);
+    click(view.okButton);
+    ASSERT_TRUE(app.view<EditingMenuView>().isVisible());
+    click(app.view<EditingMenuView>().button(context::MenuButton::ScenarioInfo));
+    EXPECT_EQ(shown(), QStringLiteral("Tide Turn|Storms \u201c\u00e9\u201d|Enter your name here."));
+}
+
+// The menu button shows the file's date; keyboard edits reach the model and
+// the buttons act on them.
+TEST_F(ContextViewsTest, StartDateWiring) {
+    StartDateView& view = app.view<StartDateView>();
+    EditingMenuView& menu = app.view<EditingMenuView>();
+    const std::string head = "head \xe9\r\n\r\n";
+    game.write("Data/maindata.bm1", head + "Wednesday\r\n18\r\nAugust\r\n2004\r\ntail\r\n");
+    openFromMenu(context::MenuButton::StartDate);
+    ASSERT_TRUE(view.isVisible());
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_TRUE(dialogs.shown().empty()) << "filling the lists chooses nothing";
+    EXPECT_FALSE(view.instruction->text().isEmpty());
+    EXPECT_EQ(view.weekdayList->currentText() + view.dayList->currentText() +
+                  view.monthList->currentText() + view.year->text(),
+              QStringLiteral("Wednesday18August2004"));
+    EXPECT_EQ(std::tuple(view.yearBar->minimum(), view.yearBar->value(), view.yearBar->maximum()),
+              std::tuple(1950, 2004, 2050));
+    EXPECT_EQ(tabOrder(&view),
+              QStringLiteral("Day|Number|Month|Year|Confirm Start Date|Back To Menu"));
+    screenshot(&view, "start_date");
+
+    QTest::keyClick(view.weekdayList, Qt::Key_Down);
+    QTest::keyClick(view.dayList, Qt::Key_Down);
+    QTest::keyClick(view.monthList, Qt::Key_Up);
+    QTest::keyClick(view.yearBar, Qt::Key_Right);
+    EXPECT_EQ(view.year->text(), QStringLiteral("2005"));
+    view.yearBar->setSliderDown(true); // a drag moves the year as it goes
+    view.yearBar->setSliderPosition(2007);
+    EXPECT_EQ(view.year->text(), QStringLiteral("2007"));
+    view.yearBar->setSliderDown(false);
+
+    QTest::keyClick(view.confirmButton, Qt::Key_Return);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(game.read("Data/maindata.bm1"), head + "Thursday\r\n19\r\nJuly\r\n2007\r\ntail\r\n");
+    EXPECT_TRUE(menu.isVisible());
+
+    click(menu.button(context::MenuButton::StartDate));
+    click(view.backButton);
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "no changes, no question";
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_FALSE(view.isVisible());
+}
+
+// A 1x1 GIF89a made by hand (Qt cannot write GIF), and the header of a BMP
+// that claims 20000 x 20000 pixels.
+const std::string kTinyGif("GIF89a\x01\0\x01\0\x80\0\0\xC0\x20\x30\xFF\xFF\xFF"
+                           "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
+                           35);
+const std::string kHugeBmpHeader =
+    std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4E\0\0\x20\x4E\0\0\x01\0\x18", 29) +
+    std::string(25, '\0');
+
+// The preview is the view's own: scaled to fit, and safe with odd files.
+TEST_F(ContextViewsTest, ImagePickerWiring) {
+    ImagePickerView& picker = app.view<ImagePickerView>();
+    for (const auto& [name, size] :
+         {std::pair{"a_crest.jpg", QSize(160, 120)}, std::pair{"b_wide.bmp", QSize(640, 160)}}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkRed);
+        game.makeFolder("Images");
+        ASSERT_TRUE(image.save(QString::fromStdString(game.path("Images/").string() + name)));
+    }
+    game.write("Images/c_tiny.gif", kTinyGif);
+    game.write("Images/d_broken.jpg", "this is not a picture");
+    game.write("Images/e_huge.bmp", kHugeBmpHeader);
+    ASSERT_TRUE(app.start());
+    std::vector<std::optional<std::string>> told; // what the opener heard
+    const auto open = [&](ui::NoImage noImage) {
+        app.editor().picker.choose("Show 2 Logo", noImage,
+                                   [&](const std::optional<std::string>& v) { told.push_back(v); });
+    };
+    open(ui::NoImage::NotOffered);
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the caller stays";
+    EXPECT_EQ(QStringList({picker.windowTitle(), picker.heading->text(),
+                           accessibleName(picker.preview), tabOrder(&picker)})
+                  .join('|'),
+              QStringLiteral("Select An Image File|Show 2 Logo|Preview|[Show 2 Logo]|Use This "
+                             "Image|Make No Changes"));
+    ASSERT_EQ(picker.list->count(), 5);
+    // Opened on the first file at its own size; wide: scaled to fit, aspect
+    // kept; a GIF; undecodable and absurdly large: empty.
+    const std::pair<int, QSize> previews[] = {{-1, {160, 120}}, {1, {320, 80}}, {2, {1, 1}},
+                                              {3, {0, 0}},      {4, {0, 0}},    {0, {160, 120}}};
+    for (const auto& [row, size] : previews) {
+        if (row >= 0) {
+            clickRow(picker.list, row);
+        }
+        EXPECT_EQ(picker.preview->pixmap().size(), size) << row;
+    }
+    screenshot(&picker, "image_picker");
+
+    // Each way out tells the opener once, and the picker is gone.
+    const std::function<void()> waysOut[] = {
+        [&] { QTest::keyClick(picker.list, Qt::Key_Escape); },
+        [&] { picker.close(); }, // the window frame
+        [&] { click(picker.noChangesButton); },
+        [&] { clickRow(picker.list, 1), click(picker.useButton); },
+        [&] { clickRow(picker.list, 0), QTest::keyClick(picker.list, Qt::Key_Return); },
+        [&] { click(picker.noImageButton); },
+    };
+    for (std::size_t i = 0; i < std::size(waysOut); ++i) {
+        if (i > 0) {
+            open(ui::NoImage::Offered);
+        }
+        EXPECT_EQ(told.size(), i);
+        waysOut[i]();
+        EXPECT_FALSE(picker.isVisible()) << i;
+    }
+    EXPECT_EQ(told,
+              (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt, std::nullopt,
+                                                       "b_wide.bmp", "a_crest.jpg", "NA"}));
+    EXPECT_EQ(picker.noImageButton->text(), QStringLiteral("Don't Use Any Image"));
+}
+
+using Row = DateCalculatorView::Row;
+using Part = DateCalculatorView::Part;
+
+TEST_F(ContextViewsTest, DateCalculatorWiring) {
+    DateCalculatorView& view = app.view<DateCalculatorView>();
+    ASSERT_TRUE(app.start());
+    app.editor().calculator.open();
+    ASSERT_TRUE(view.isVisible());
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the calling screen stays";
+    EXPECT_EQ(view.windowTitle() + "|" + view.rowBox(Row::TitleWon)->title() + "|" +
+                  view.rowBox(Row::GameStart)->title(),
+              QStringLiteral("Date Calculator|Enter The Date The Wrestler(s) Won The Title|Enter "
+                             "The Start Date Of The Game"));
+    EXPECT_EQ(tabOrder(&view),
+              QStringLiteral("Day|Number|Month|Year|Day|Number|Month|Year|Calculate"));
+    const std::pair<Row, QStringList> dates[] = {
+        {Row::TitleWon, {"Thursday", "1", "January", "2004"}},
+        {Row::GameStart, {"Saturday", "1", "January", "2005"}},
+    };
+    for (const auto& [row, date] : dates) {
+        for (int i = 0; i < 4; ++i) {
+            QComboBox* list = view.list(row, static_cast<Part>(i));
+            EXPECT_EQ(list->currentIndex(), -1) << "nothing chosen yet";
+            EXPECT_EQ(list->accessibleDescription(), view.rowBox(row)->title());
+            list->setCurrentIndex(list->findText(date[i]));
+        }
+    }
+    QTest::keyClick(view.calculateButton, Qt::Key_Return);
+    EXPECT_EQ(view.result->text(), QStringLiteral("Number Of Days Between The Dates: 366"));
+    screenshot(&view, "date_calculator");
+
+    QTest::keyClick(view.calculateButton, Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_TRUE(app.view<StartScreenView>().isVisible());
+    app.editor().calculator.open();
+    view.close(); // the window frame
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_FALSE(app.navigator().quitting());
+}
+
+} // namespace
+} // namespace bm::gui
