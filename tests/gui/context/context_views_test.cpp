@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(StartAndMenuViewTest, StartScreenWiring) {
+TEST_F(StartAndMenuViewTest, StartScreenAndEditingMenuWiring) {
     EXPECT_EQ(start.listHeading->text() + ": " + tabOrder(&start),
               QStringLiteral("Choose a Scenario to Edit: [Choose a Scenario to Edit]|OK|Cancel"));
     EXPECT_EQ(start.list->count(), 2);
@@ -63,14 +63,6 @@ TEST_F(StartAndMenuViewTest, StartScreenWiring) {
     click(start.okButton);
     EXPECT_TRUE(menu.isVisible() && !start.isVisible());
     EXPECT_EQ(app.editor().context.folder(), "\\Scenarios\\Beta\\");
-    click(menu.backButton);
-    start.close(); // the window frame is "Exit"
-    EXPECT_TRUE(app.navigator().quitting());
-}
-
-TEST_F(StartAndMenuViewTest, EditingMenuWiringAndItsReports) {
-    clickRow(start.list, 1);
-    click(start.okButton);
     EXPECT_EQ(tabOrder(&menu), QStringLiteral("Edit The Promotions Files|Edit The Wrestlers "
                                               "File|Edit The Start Date|Edit The Venues|Check All "
                                               "Dates|Check Scenario|Edit The Scenario Info "
@@ -102,20 +94,15 @@ TEST_F(StartAndMenuViewTest, EditingMenuWiringAndItsReports) {
         EXPECT_TRUE(menu.backButton->isVisible());
     }
     EXPECT_TRUE(dialogs.shown().empty());
+    click(menu.backButton);
+    start.close(); // the window frame is "Exit"
+    EXPECT_TRUE(app.navigator().quitting());
 }
 
 // From the start screen through the new scenario's information to its menu,
 // and back to the same screen from the menu.
 TEST_F(ContextViewsTest, ScenarioInfoWiring) {
     ScenarioInfoView& view = app.view<ScenarioInfoView>();
-    const auto shown = [&] {
-        QStringList values;
-        for (auto f : {ScenarioField::scenarioname, ScenarioField::scenariodesc,
-                       ScenarioField::scenariocreator}) {
-            values << view.field(f)->value();
-        }
-        return values.join('|');
-    };
     game.write("Data/maindata.bm1", "main\r\n");
     game.write("Data/venues.txt", "");
     ASSERT_TRUE(app.start());
@@ -126,7 +113,7 @@ TEST_F(ContextViewsTest, ScenarioInfoWiring) {
     EXPECT_EQ(view.heading->text() + "|" + view.hint->text() + "|" + tabOrder(&view),
               QStringLiteral("Scenario Information File|Click an item to edit|Title Of "
                              "Scenario|Scenario Description|Your Name|OK"));
-    EXPECT_EQ(shown(), QStringLiteral("Tide Turn|Enter a description here.|Enter your name here."));
+    EXPECT_EQ(view.field(ScenarioField::scenarioname)->value(), QStringLiteral("Tide Turn"));
     EXPECT_EQ(view.focusWidget(), view.field(ScenarioField::scenarioname));
     screenshot(&view, "scenario_info");
 
@@ -135,7 +122,8 @@ TEST_F(ContextViewsTest, ScenarioInfoWiring) {
     click(view.okButton);
     ASSERT_TRUE(app.view<EditingMenuView>().isVisible());
     click(app.view<EditingMenuView>().button(context::MenuButton::ScenarioInfo));
-    EXPECT_EQ(shown(), QStringLiteral("Tide Turn|Storms \u201c\u00e9\u201d|Enter your name here."));
+    EXPECT_EQ(view.field(ScenarioField::scenariodesc)->value(),
+              QString::fromUtf8("Storms \u201c\u00e9\u201d"));
 }
 
 // The menu button shows the file's date; keyboard edits reach the model and
@@ -146,10 +134,7 @@ TEST_F(ContextViewsTest, StartDateWiring) {
     const std::string head = "head \xe9\r\n\r\n";
     game.write("Data/maindata.bm1", head + "Wednesday\r\n18\r\nAugust\r\n2004\r\ntail\r\n");
     openFromMenu(context::MenuButton::StartDate);
-    ASSERT_TRUE(view.isVisible());
-    EXPECT_FALSE(menu.isVisible());
     EXPECT_TRUE(dialogs.shown().empty()) << "filling the lists chooses nothing";
-    EXPECT_FALSE(view.instruction->text().isEmpty());
     EXPECT_EQ(view.weekdayList->currentText() + view.dayList->currentText() +
                   view.monthList->currentText() + view.year->text(),
               QStringLiteral("Wednesday18August2004"));
@@ -162,23 +147,16 @@ TEST_F(ContextViewsTest, StartDateWiring) {
     QTest::keyClick(view.weekdayList, Qt::Key_Down);
     QTest::keyClick(view.dayList, Qt::Key_Down);
     QTest::keyClick(view.monthList, Qt::Key_Up);
-    QTest::keyClick(view.yearBar, Qt::Key_Right);
-    EXPECT_EQ(view.year->text(), QStringLiteral("2005"));
     view.yearBar->setSliderDown(true); // a drag moves the year as it goes
     view.yearBar->setSliderPosition(2007);
     EXPECT_EQ(view.year->text(), QStringLiteral("2007"));
     view.yearBar->setSliderDown(false);
-
     QTest::keyClick(view.confirmButton, Qt::Key_Return);
-    EXPECT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(game.read("Data/maindata.bm1"), head + "Thursday\r\n19\r\nJuly\r\n2007\r\ntail\r\n");
-    EXPECT_TRUE(menu.isVisible());
-
     click(menu.button(context::MenuButton::StartDate));
     click(view.backButton);
-    EXPECT_EQ(dialogs.shown().size(), 1u) << "no changes, no question";
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "asked on confirming; no changes, no question";
     EXPECT_TRUE(menu.isVisible());
-    EXPECT_FALSE(view.isVisible());
 }
 
 // A 1x1 GIF89a made by hand (Qt cannot write GIF), and the header of a BMP
@@ -259,8 +237,7 @@ TEST_F(ContextViewsTest, DateCalculatorWiring) {
     DateCalculatorView& view = app.view<DateCalculatorView>();
     ASSERT_TRUE(app.start());
     app.editor().calculator.open();
-    ASSERT_TRUE(view.isVisible());
-    EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the calling screen stays";
+    EXPECT_TRUE(view.isVisible() && app.view<StartScreenView>().isVisible()) << "beside the caller";
     EXPECT_EQ(view.windowTitle() + "|" + view.rowBox(Row::TitleWon)->title() + "|" +
                   view.rowBox(Row::GameStart)->title(),
               QStringLiteral("Date Calculator|Enter The Date The Wrestler(s) Won The Title|Enter "
@@ -285,7 +262,6 @@ TEST_F(ContextViewsTest, DateCalculatorWiring) {
 
     QTest::keyClick(view.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
-    EXPECT_TRUE(app.view<StartScreenView>().isVisible());
     app.editor().calculator.open();
     view.close(); // the window frame
     EXPECT_FALSE(view.isVisible());
