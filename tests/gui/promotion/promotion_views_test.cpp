@@ -25,65 +25,20 @@ namespace {
 
 using namespace promotion;
 
-class PromotionViewsTest : public test::GuiTest {
-protected:
-    PromotionMenuView& promotionMenu = app.view<PromotionMenuView>();
-    PromotionChooserView& chooser = app.view<PromotionChooserView>();
-    Step1View& step1 = app.view<Step1View>();
+using PromotionViewsTest = test::GuiTest;
 
-    void SetUp() override {
-        openFromMenu(context::MenuButton::Promotions);
-        ASSERT_TRUE(promotionMenu.isVisible());
-    }
-};
-
-TEST_F(PromotionViewsTest, PromotionMenuWiring) {
-    EXPECT_EQ(promotionMenu.heading->text() + "|" + promotionMenu.aboutHeading->text() + "|" +
-                  tabOrder(&promotionMenu),
-              QStringLiteral("Editing Promotions|About Creating Promotions|Create a New "
-                             "Promotion|Edit an Existing Promotion|Delete a Promotion|Back"));
-    EXPECT_TRUE(promotionMenu.aboutText->text().startsWith("Each promotion in Brawlmark 1.3"));
-    screenshot(&promotionMenu, "promotion_menu");
-    dialogs.reply("");
-    click(promotionMenu.createButton);
-    EXPECT_EQ(dialogs.shown().size(), 1u) << "the filename prompt";
-    click(promotionMenu.backButton);
-    EXPECT_TRUE(app.view<EditingMenuView>().isVisible());
-}
-
-TEST_F(PromotionViewsTest, PromotionChooserWiring) {
-    platform::Lines lines = promotion::makeTemplateRecord().lines();
-    lines[line::promname] = "Beta Combat League";
-    game.writeLines("Data/alpha.fed", lines);
-    game.writeLines("Data/beta.fed", lines);
-    click(promotionMenu.editButton);
-    ASSERT_TRUE(chooser.isVisible());
-    EXPECT_EQ(QStringList({chooser.heading->text(), chooser.promptLine->text(),
-                           chooser.nameoffile->text(), tabOrder(&chooser)})
-                  .join('|'),
-              QStringLiteral("Edit Promotion|Select Promotion To Edit|filename|[Edit "
-                             "Promotion]|Edit This Promotion|Back"));
-    ASSERT_EQ(chooser.list->count(), 2);
-    clickRow(chooser.list, 1);
-    EXPECT_EQ(chooser.promptLine->text(), QStringLiteral("Beta Combat League"));
-    screenshot(&chooser, "promotion_chooser");
-    QTest::keyClick(chooser.list, Qt::Key_Return); // activating an entry acts too
-    EXPECT_EQ(step1.field(Step1Field::promname)->value(), QStringLiteral("Beta Combat League"));
-    dialogs.yes();
-    click(step1.backButton);
-    EXPECT_EQ(chooser.list->selectedItems().size(), 1) << "as it was left";
-}
-
-// Steps 1 to 8 in turn, by their Next buttons: each step's controls show its
-// model and pass every kind of edit on; what the edits do is the step's own
-// tests' business. Values no list or bar offers are shown as stored.
-TEST_F(PromotionViewsTest, StepsOneToEightWiring) {
+// The promotion menu, the chooser, then steps 1 to 8 in turn by their Next
+// buttons: each step's controls show its model and pass every kind of edit
+// on; what the edits do is the step's own tests' business. Values no list or
+// bar offers are shown as stored.
+TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     const PromotionRecord& record = app.editor().chooser.record();
     const line::ShowLines& show = line::shows[1];
     const line::TitleLines& custom = line::titles[4];
     game.write("Images/crest.gif", "x");
     game.writeLines("Data/odd.fed", test::withLines(makeTemplateRecord().lines(),
-                                                    {{line::size, "7"},
+                                                    {{line::promname, "Beta Combat League"},
+                                                     {line::size, "7"},
                                                      {line::tvcoverage, "Cable"},
                                                      {line::description, std::string(40000, 'x')},
                                                      {line::nameofbigshow, "Autumn Overdrive"},
@@ -100,9 +55,37 @@ TEST_F(PromotionViewsTest, StepsOneToEightWiring) {
                                                      {custom.historydate, "Never"},
                                                      {line::popularity, "65"},
                                                      {line::country, "UK"}}));
+    game.writeLines("Data/alpha.fed", makeTemplateRecord().lines());
+    PromotionMenuView& promotionMenu = app.view<PromotionMenuView>();
+    PromotionChooserView& chooser = app.view<PromotionChooserView>();
+    Step1View& step1 = app.view<Step1View>();
+    openFromMenu(context::MenuButton::Promotions);
+    EXPECT_EQ(promotionMenu.heading->text() + "|" + promotionMenu.aboutHeading->text() + "|" +
+                  tabOrder(&promotionMenu),
+              QStringLiteral("Editing Promotions|About Creating Promotions|Create a New "
+                             "Promotion|Edit an Existing Promotion|Delete a Promotion|Back"));
+    EXPECT_TRUE(promotionMenu.aboutText->text().startsWith("Each promotion in Brawlmark 1.3"));
+    screenshot(&promotionMenu, "promotion_menu");
+    dialogs.reply("");
+    click(promotionMenu.createButton);
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "the filename prompt";
+
     click(promotionMenu.editButton);
-    clickRow(chooser.list, 0);
+    EXPECT_EQ(QStringList({chooser.heading->text(), chooser.promptLine->text(),
+                           chooser.nameoffile->text(), tabOrder(&chooser)})
+                  .join('|'),
+              QStringLiteral("Edit Promotion|Select Promotion To Edit|filename|[Edit "
+                             "Promotion]|Edit This Promotion|Back"));
+    clickRow(chooser.list, 1);
+    EXPECT_EQ(chooser.promptLine->text(), QStringLiteral("Beta Combat League"));
+    screenshot(&chooser, "promotion_chooser");
+    QTest::keyClick(chooser.list, Qt::Key_Return); // activating an entry acts too
+    EXPECT_EQ(step1.field(Step1Field::promname)->value(), QStringLiteral("Beta Combat League"));
+    dialogs.yes();
+    click(step1.backButton);
+    EXPECT_EQ(chooser.list->selectedItems().size(), 1) << "as it was left";
     click(chooser.actionButton);
+
     // Tab order names every control by its caption label; the buttons, made
     // first, come first in the round.
     const auto shows = [this](QWidget* step, const QString& tabs, const QString& name) {
@@ -259,6 +242,8 @@ TEST_F(PromotionViewsTest, StepsOneToEightWiring) {
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"odd.fed saved OK."});
     EXPECT_TRUE(app.view<PromotionMenuView>().isVisible());
     EXPECT_NE(game.read("Data/odd.fed").find("\r\nJapan\r\n"), std::string::npos);
+    click(promotionMenu.backButton);
+    EXPECT_TRUE(app.view<EditingMenuView>().isVisible());
 }
 
 } // namespace
