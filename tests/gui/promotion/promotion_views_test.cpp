@@ -36,25 +36,25 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     const line::ShowLines& show = line::shows[1];
     const line::TitleLines& custom = line::titles[4];
     game.write("Images/crest.gif", "x");
-    game.writeLines("Data/odd.fed", test::withLines(makeTemplateRecord().lines(),
-                                                    {{line::promname, "Beta Combat League"},
-                                                     {line::size, "7"},
-                                                     {line::tvcoverage, "Cable"},
-                                                     {line::description, std::string(40000, 'x')},
-                                                     {line::nameofbigshow, "Autumn Overdrive"},
-                                                     {line::levelofpromotion, "5"},
-                                                     {line::days, "99"},
-                                                     {custom.titlename, "Harbour Tag Titles"},
-                                                     {custom.titletype, "Tag Team"},
-                                                     {custom.titlegender, "Mixed"},
-                                                     {custom.mindraw, "35"},
-                                                     {custom.holdername, "Iron Belt"},
-                                                     {custom.currentchamp, "Vacant"},
-                                                     {custom.reign, "0"},
-                                                     {custom.defenses, "0"},
-                                                     {custom.historydate, "Never"},
-                                                     {line::popularity, "65"},
-                                                     {line::country, "UK"}}));
+    const test::LineChanges odd{{line::promname, "Beta Combat League"},
+                                {line::size, "7"},
+                                {line::tvcoverage, "Cable"},
+                                {line::description, std::string(40000, 'x')},
+                                {line::nameofbigshow, "Autumn Overdrive"},
+                                {line::levelofpromotion, "5"},
+                                {line::days, "99"},
+                                {custom.titlename, "Harbour Tag Titles"},
+                                {custom.titletype, "Tag Team"},
+                                {custom.titlegender, "Mixed"},
+                                {custom.mindraw, "35"},
+                                {custom.holdername, "Iron Belt"},
+                                {custom.currentchamp, "Vacant"},
+                                {custom.reign, "0"},
+                                {custom.defenses, "0"},
+                                {custom.historydate, "Never"},
+                                {line::popularity, "65"},
+                                {line::country, "UK"}};
+    game.writeLines("Data/odd.fed", test::withLines(makeTemplateRecord().lines(), odd));
     game.writeLines("Data/alpha.fed", makeTemplateRecord().lines());
     PromotionMenuView& promotionMenu = app.view<PromotionMenuView>();
     PromotionChooserView& chooser = app.view<PromotionChooserView>();
