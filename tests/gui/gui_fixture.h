@@ -33,8 +33,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 namespace bm::test {
 
-// The real views over the real models, with scripted dialogs, on a temporary
-// game folder.
+// The real views over the real models, scripted dialogs, a temporary folder.
 class GuiTest : public testing::Test {
 protected:
     TempGameFolder game;
@@ -65,16 +64,14 @@ protected:
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         return a ? a->text(QAccessible::Name) : QString();
     }
-    // The text of the label that names a control (its buddy). On Linux a drop-down
-    // is announced by this relation; its own name there is its current entry.
+    // The label that names a control (its buddy): how Linux announces a drop-down.
     static QString labelledBy(QWidget* w) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const auto labels = a ? a->relations(QAccessible::Label) : decltype(a->relations()){};
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
     }
-    // What Tab visits in a window, in order, as screen readers name it: a
-    // control by its caption label, a button by its name, anything else by its
-    // own name in brackets (item views ignore buddies).
+    // What Tab visits, as screen readers name it: by caption label, else a
+    // button by its name, else its own name in brackets (item views ignore buddies).
     static QString tabOrder(QWidget* window) {
         QStringList names;
         for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
@@ -88,8 +85,7 @@ protected:
         }
         return names.join('|');
     }
-    // Checks that a window fits the smallest screen, and saves a picture of it
-    // when BM_SCREENSHOT_DIR names a folder.
+    // The window fits the smallest screen; saved into BM_SCREENSHOT_DIR if set.
     static void screenshot(QWidget* w, const QString& name) {
         EXPECT_LE(w->frameGeometry().width(), 1366) << name.toStdString();
         EXPECT_LE(w->frameGeometry().height(), 768) << name.toStdString();

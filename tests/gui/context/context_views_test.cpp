@@ -21,8 +21,7 @@ using context::MenuButton;
 using context::ScenarioField;
 using ContextViewsTest = test::GuiTest;
 
-// "Alpha" is empty; "Beta" has a promotion whose big show date and logo the
-// checks report.
+// "Alpha" is empty; the checks report Beta's big show date and missing logo.
 TEST_F(ContextViewsTest, StartScreenAndEditingMenuWiring) {
     StartScreenView& start = app.view<StartScreenView>();
     EditingMenuView& menu = app.view<EditingMenuView>();
@@ -86,8 +85,7 @@ TEST_F(ContextViewsTest, StartScreenAndEditingMenuWiring) {
     EXPECT_TRUE(app.navigator().quitting());
 }
 
-// From the start screen through the new scenario's information to its menu,
-// and back to the same screen from the menu.
+// Created from the start screen, reopened from the scenario's menu.
 TEST_F(ContextViewsTest, ScenarioInfoWiring) {
     ScenarioInfoView& view = app.view<ScenarioInfoView>();
     game.write("Data/maindata.bm1", "main\r\n");
@@ -113,8 +111,7 @@ TEST_F(ContextViewsTest, ScenarioInfoWiring) {
               QString::fromUtf8("Storms \u201c\u00e9\u201d"));
 }
 
-// The menu button shows the file's date; keyboard edits reach the model and
-// the buttons act on them.
+// Shows the file's date; keyboard edits reach the model, the buttons act on them.
 TEST_F(ContextViewsTest, StartDateWiring) {
     StartDateView& view = app.view<StartDateView>();
     EditingMenuView& menu = app.view<EditingMenuView>();
@@ -146,8 +143,7 @@ TEST_F(ContextViewsTest, StartDateWiring) {
     EXPECT_TRUE(menu.isVisible());
 }
 
-// A 1x1 GIF89a made by hand (Qt cannot write GIF), and the header of a BMP
-// that claims 20000 x 20000 pixels.
+// A hand-made 1x1 GIF (Qt cannot write one); a BMP header claiming 20000x20000.
 const std::string kTinyGif("GIF89a\x01\0\x01\0\x80\0\0\xC0\x20\x30\xFF\xFF\xFF"
                            "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
                            35);
@@ -169,12 +165,12 @@ TEST_F(ContextViewsTest, ImagePickerWiring) {
     game.write("Images/d_broken.jpg", "this is not a picture");
     game.write("Images/e_huge.bmp", kHugeBmpHeader);
     ASSERT_TRUE(app.start());
-    std::vector<std::optional<std::string>> told; // what the opener heard
-    const auto open = [&](ui::NoImage noImage) {
+    const auto open = [&](ui::NoImage noImage, std::vector<std::optional<std::string>>& told) {
         app.editor().picker.choose("Show 2 Logo", noImage,
                                    [&](const std::optional<std::string>& v) { told.push_back(v); });
     };
-    open(ui::NoImage::NotOffered);
+    std::vector<std::optional<std::string>> told; // what the opener heard
+    open(ui::NoImage::NotOffered, told);
     EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the caller stays";
     EXPECT_EQ(QStringList({picker.windowTitle(), picker.heading->text(),
                            accessibleName(picker.preview), tabOrder(&picker)})
@@ -182,8 +178,7 @@ TEST_F(ContextViewsTest, ImagePickerWiring) {
               QStringLiteral("Select An Image File|Show 2 Logo|Preview|[Show 2 Logo]|Use This "
                              "Image|Make No Changes"));
     ASSERT_EQ(picker.list->count(), 5);
-    // Opened on the first file at its own size; wide: scaled to fit, aspect
-    // kept; a GIF; undecodable and absurdly large: empty.
+    // First file at its size; wide: fitted; GIF; undecodable, huge: empty.
     const std::pair<int, QSize> previews[] = {{-1, {160, 120}}, {1, {320, 80}}, {2, {1, 1}},
                                               {3, {0, 0}},      {4, {0, 0}},    {0, {160, 120}}};
     for (const auto& [row, size] : previews) {
@@ -193,27 +188,25 @@ TEST_F(ContextViewsTest, ImagePickerWiring) {
         EXPECT_EQ(picker.preview->pixmap().size(), size) << row;
     }
     screenshot(&picker, "image_picker");
+    picker.close(); // the window frame
+    EXPECT_EQ(told, std::vector<std::optional<std::string>>{std::nullopt});
 
     // Each way out tells the opener once, and the picker is gone.
-    const std::function<void()> waysOut[] = {
-        [&] { QTest::keyClick(picker.list, Qt::Key_Escape); },
-        [&] { picker.close(); }, // the window frame
-        [&] { click(picker.noChangesButton); },
-        [&] { clickRow(picker.list, 1), click(picker.useButton); },
-        [&] { clickRow(picker.list, 0), QTest::keyClick(picker.list, Qt::Key_Return); },
-        [&] { click(picker.noImageButton); },
+    const std::pair<std::function<void()>, std::optional<std::string>> waysOut[] = {
+        {[&] { QTest::keyClick(picker.list, Qt::Key_Escape); }, std::nullopt},
+        {[&] { click(picker.noChangesButton); }, std::nullopt},
+        {[&] { clickRow(picker.list, 1), click(picker.useButton); }, "b_wide.bmp"},
+        {[&] { clickRow(picker.list, 0), QTest::keyClick(picker.list, Qt::Key_Return); },
+         "a_crest.jpg"},
+        {[&] { click(picker.noImageButton); }, "NA"},
     };
-    for (std::size_t i = 0; i < std::size(waysOut); ++i) {
-        if (i > 0) {
-            open(ui::NoImage::Offered);
-        }
-        EXPECT_EQ(told.size(), i);
-        waysOut[i]();
-        EXPECT_FALSE(picker.isVisible()) << i;
+    for (const auto& [wayOut, answer] : waysOut) {
+        std::vector<std::optional<std::string>> heard;
+        open(ui::NoImage::Offered, heard);
+        wayOut();
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(heard, std::vector{answer});
     }
-    EXPECT_EQ(told,
-              (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt, std::nullopt,
-                                                       "b_wide.bmp", "a_crest.jpg", "NA"}));
     EXPECT_EQ(picker.noImageButton->text(), QStringLiteral("Don't Use Any Image"));
 }
 

@@ -27,10 +27,8 @@ using namespace promotion;
 
 using PromotionViewsTest = test::GuiTest;
 
-// The promotion menu, the chooser, then steps 1 to 8 in turn by their Next
-// buttons: each step's controls show its model and pass every kind of edit
-// on; what the edits do is the step's own tests' business. Values no list or
-// bar offers are shown as stored.
+// Menu, chooser, then steps 1 to 8 by Next: each kind of control shows the
+// record (odd values as stored) and passes edits on.
 TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     const PromotionRecord& record = app.editor().chooser.record();
     const line::ShowLines& show = line::shows[1];
@@ -86,8 +84,7 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     EXPECT_EQ(chooser.list->selectedItems().size(), 1) << "as it was left";
     click(chooser.actionButton);
 
-    // Tab order names every control by its caption label; the buttons, made
-    // first, come first in the round.
+    // Back and Next, made first, come first in the Tab round.
     const auto shows = [this](QWidget* step, const QString& tabs, const QString& name) {
         ASSERT_TRUE(step->isVisible()) << name.toStdString();
         EXPECT_EQ(tabOrder(step), "<<< Back|" + tabs);

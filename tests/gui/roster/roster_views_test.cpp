@@ -45,8 +45,6 @@ protected:
     }
 };
 
-// The list, its captions and every button reach the model; Enter on a name
-// opens the wrestler, and the way back repaints only what changed.
 TEST_F(RosterViewsTest, RosterScreenWiring) {
     EXPECT_EQ(view.gridModel->headerData(0, Qt::Horizontal).toString() + "|" +
                   view.gridModel->headerData(1, Qt::Horizontal).toString() + "|" +
@@ -83,8 +81,7 @@ TEST_F(RosterViewsTest, RosterScreenWiring) {
     click(stats.closeButton);
     click(view.sortNameButton);
 
-    // A promotion edited in the stat editor repaints that row alone, and the
-    // list comes back with the wrestler's row at the top.
+    // An edited promotion repaints its row alone, scrolled to the top.
     QSignalSpy resets(view.gridModel, &QAbstractItemModel::modelReset);
     QSignalSpy repaints(view.gridModel, &QAbstractItemModel::dataChanged);
     clickRow(view.grid, 10, 0);
@@ -104,8 +101,7 @@ TEST_F(RosterViewsTest, RosterScreenWiring) {
     EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Save changes before leaving?"}));
 }
 
-// Typed text reaches the model and a success empties the boxes; Enter in a
-// box runs its row; the two buttons ask first.
+// A success empties the boxes; Enter in a box runs its row.
 TEST_F(RosterViewsTest, BulkToolsPanelWiring) {
     auto* panel = view.findChild<BulkToolsPanel*>();
     QTest::keyClicks(panel->box(roster::Box::RenameFrom), QStringLiteral("NWC"));
@@ -124,8 +120,7 @@ TEST_F(RosterViewsTest, BulkToolsPanelWiring) {
     EXPECT_EQ(dialogs.shown()[3].title, "Add To Other File");
 }
 
-// Each kind of stat is edited from the keyboard with its own input, named by
-// its editing caption; Enter applies, Escape cancels.
+// Each kind of stat has its own input, named by its editing caption.
 TEST_F(RosterViewsTest, StatEditorWiring) {
     clickRow(view.grid, 44, 0);
     const auto& model = app.editor().statEditor;

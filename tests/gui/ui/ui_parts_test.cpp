@@ -104,8 +104,7 @@ TEST(QtNavigator, SideWindowsOpenBesideTheCallerWithoutCoveringIt) {
     }
 }
 
-// Clicks and keys reach the model; the drawing shows the model's choice, in
-// its colours, to the eye and to screen readers; Tab enters at the selection.
+// Tab enters at the selection; its colours and screen readers show the model's.
 using SelectionBarTest = test::GuiTest;
 
 TEST_F(SelectionBarTest, ClicksAndKeysSelectAndTheSelectionIsSeenAndHeard) {
@@ -149,8 +148,7 @@ TEST_F(SelectionBarTest, ClicksAndKeysSelectAndTheSelectionIsSeenAndHeard) {
     }
 }
 
-// Each byte is the Windows-1252 character, in a field and back; what that
-// cannot hold becomes "?".
+// A byte is its Windows-1252 character; what that cannot hold becomes "?".
 TEST(TextCodec, EveryByteSurvivesDisplayAndReentry) {
     QLineEdit edit;
     for (int byte = 0; byte < 256; ++byte) {
@@ -169,8 +167,7 @@ TEST(TextCodec, EveryByteSurvivesDisplayAndReentry) {
     EXPECT_EQ(toDisplayText("a\r\nb"), QStringLiteral("a\nb"));
 }
 
-// Opened by click, Enter or Space; a screen reader hears the caption and the
-// value, which is data: an ampersand in it makes no shortcut.
+// A value is data: an ampersand in it makes no shortcut.
 TEST(ValueField, OpensByClickEnterOrSpaceAndAnnouncesCaptionAndValue) {
     ValueField field(QStringLiteral("Promotion Name"));
     field.setValue(QStringLiteral("Tom & Jerry"));

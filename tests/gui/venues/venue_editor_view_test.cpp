@@ -20,8 +20,7 @@ using VenueEditorViewTest = test::GuiTest;
 
 TEST_F(VenueEditorViewTest, BrowseEditAddAndDeleteThroughTheControls) {
     VenueEditorView& view = app.view<VenueEditorView>();
-    // The names, their number, and the filter with the yellow face (also told
-    // to screen readers).
+    // The names, their number, the filter with the yellow face and its description.
     const auto listed = [&view] {
         QStringList shown;
         for (int i = 0; i < view.names->count(); ++i) {
@@ -54,8 +53,7 @@ TEST_F(VenueEditorViewTest, BrowseEditAddAndDeleteThroughTheControls) {
     click(view.filterButton(VenueFilter::All));
     clickRow(view.names, 1);
 
-    // By keyboard alone: Enter on the list edits, a field prompts, the
-    // country list chooses; confirming writes the file.
+    // By keyboard alone: Enter on the list edits; confirming writes the file.
     QTest::keyClick(view.names, Qt::Key_Return);
     EXPECT_EQ(tabOrder(&view), QStringLiteral("Venue Name|City & State|City "
                                               "Only|Capacity|Country|Exclusive To|Confirm "
