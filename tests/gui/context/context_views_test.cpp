@@ -122,8 +122,6 @@ TEST_F(ContextViewsTest, StartDateWiring) {
     EXPECT_EQ(view.weekdayList->currentText() + view.dayList->currentText() +
                   view.monthList->currentText() + view.year->text(),
               QStringLiteral("Wednesday18August2004"));
-    EXPECT_EQ(std::tuple(view.yearBar->minimum(), view.yearBar->value(), view.yearBar->maximum()),
-              std::tuple(1950, 2004, 2050));
     EXPECT_EQ(tabOrder(&view),
               QStringLiteral("Day|Number|Month|Year|Confirm Start Date|Back To Menu"));
     screenshot(&view, "start_date");
@@ -140,7 +138,6 @@ TEST_F(ContextViewsTest, StartDateWiring) {
     click(menu.button(context::MenuButton::StartDate));
     click(view.backButton);
     EXPECT_EQ(dialogs.shown().size(), 1u) << "asked on confirming; no changes, no question";
-    EXPECT_TRUE(menu.isVisible());
 }
 
 // A hand-made 1x1 GIF (Qt cannot write one); a BMP header claiming 20000x20000.
