@@ -13,6 +13,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,8 @@ namespace bm::gui {
 namespace {
 
 using namespace promotion;
+using Row = DateCalculatorView::Row;
+using Part = DateCalculatorView::Part;
 
 using PromotionViewsTest = test::GuiTest;
 
@@ -101,14 +104,18 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
                              "www.brawlmark-federation.example|default.jpg|Large National (eg. "
                              "WWE)|7|No|Cable|The BM-ist promotion around..."));
     EXPECT_EQ(step1.description->text().size(), 40000) << "a long line is not cut";
+    dialogs.clear();
+    QTest::mouseClick(step1.field(Step1Field::brand2), Qt::LeftButton);
+    EXPECT_TRUE(dialogs.shown().empty()) << "a disabled field does not open";
     key(step1.rostersplit, Qt::Key_Up); // enables the brand names, so Tab reaches them
     shows(&step1,
           "Next >>>|Promotion Initials|Promotion Name|Promotion Logo|Choose the promotion "
           "logo|Promotion Size|Bank Balance ($)|Web Site|Description|Owner's Name|Roster "
           "Split?|Brand 1 Name|Brand 2 Name|TV Coverage",
           "step1");
-    dialogs.reply("Iron Hour");
-    click(step1.field(Step1Field::owner));
+    dialogs.reply("Tom & Jerry"); // a value is data: its ampersand makes no shortcut
+    key(step1.field(Step1Field::owner), Qt::Key_Space);
+    EXPECT_TRUE(step1.field(Step1Field::owner)->shortcut().isEmpty());
     key(step1.size, Qt::Key_Down);
     click(step1.promlogo); // the logo field and its button both open the picker
     click(app.view<ImagePickerView>().noChangesButton);
@@ -116,7 +123,7 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(app.view<ImagePickerView>().useButton);
     EXPECT_EQ(std::tuple(step1.field(Step1Field::owner)->value(), record.get(line::size),
                          step1.promlogo->value()),
-              std::tuple(QStringLiteral("Iron Hour"), "1", QStringLiteral("crest.gif")));
+              std::tuple(QStringLiteral("Tom & Jerry"), "1", QStringLiteral("crest.gif")));
     // A pasted line break becomes a space, and the cursor stays at the end.
     step1.description->selectAll();
     QApplication::clipboard()->setText(QStringLiteral("Grit\r\nglory\nalways"));
@@ -186,7 +193,25 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
 
     Step6View& step6 = app.view<Step6View>();
     EXPECT_FALSE(step6.list(TitleList::titletype)->isEnabled());
+    // The titles bar: arrows move without selecting; Space or Enter selects.
+    const ui::Selection& titles = app.editor().step6.titles();
+    std::vector<int> selected;
+    for (const auto& [item, k] : {std::pair{0, Qt::Key_Left},
+                                  {0, Qt::Key_Right},
+                                  {1, Qt::Key_Space},
+                                  {3, Qt::Key_Return}}) {
+        QTest::keyClick(step6.titles->item(item), k);
+        selected.push_back(titles.selected());
+    }
+    EXPECT_EQ(selected, (std::vector<int>{0, 0, 1, 3}));
     click(step6.titles->item(4));
+    for (const int i : {3, 4}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(step6.titles->item(i));
+        EXPECT_EQ(
+            std::tuple(a->role(), a->state().checked,
+                       step6.titles->item(i)->grab().toImage().pixelColor(1, 1)),
+            std::tuple(QAccessible::RadioButton, i == 4, QColor(i == 4 ? 0xFFFFFF : 0xC0C0C0)));
+    }
     shows(&step6,
           "Next >>>|[Custom 1]|Title Name|Holder Name|Type|Value Of Title|Gender|Weight "
           "Class|Hardcore?|Minimum Draw Of Holder|Brand|Current Champion(s)|Holder #1|Holder "
@@ -199,9 +224,29 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     key(step6.list(TitleList::titletype), Qt::Key_Up);
     key(step6.bar(TitleBar::mindraw), Qt::Key_Right);
     key(step6.calculatorLink, Qt::Key_Return); // beside the step, which stays usable
+    DateCalculatorView& calculator = app.view<DateCalculatorView>();
+    EXPECT_EQ(calculator.windowTitle() + "|" + calculator.rowBox(Row::TitleWon)->title() + "|" +
+                  calculator.rowBox(Row::GameStart)->title() + "|" + tabOrder(&calculator),
+              QStringLiteral("Date Calculator|Enter The Date The Wrestler(s) Won The Title|Enter "
+                             "The Start Date Of The Game|Day|Number|Month|Year|Day|Number|Month|"
+                             "Year|Calculate"));
+    const QStringList dates[] = {{"Thursday", "1", "January", "2004"},
+                                 {"Saturday", "1", "January", "2005"}};
+    for (const Row row : {Row::TitleWon, Row::GameStart}) {
+        for (int i = 0; i < 4; ++i) {
+            QComboBox* list = calculator.list(row, static_cast<Part>(i));
+            EXPECT_EQ(list->currentIndex(), -1) << "nothing chosen yet";
+            EXPECT_EQ(list->accessibleDescription(), calculator.rowBox(row)->title());
+            list->setCurrentIndex(list->findText(dates[static_cast<int>(row)][i]));
+        }
+    }
+    QTest::keyClick(calculator.calculateButton, Qt::Key_Return);
+    EXPECT_EQ(calculator.result->text(), QStringLiteral("Number Of Days Between The Dates: 366"));
+    screenshot(&calculator, "date_calculator");
     click(step6.titles->item(1));
-    EXPECT_EQ(app.editor().step6.titles().selected(), 1);
-    EXPECT_TRUE(app.view<DateCalculatorView>().isVisible());
+    EXPECT_EQ(titles.selected(), 1);
+    QTest::keyClick(calculator.calculateButton, Qt::Key_Escape);
+    EXPECT_FALSE(calculator.isVisible());
     click(step6.nextButton);
 
     Step7View& step7 = app.view<Step7View>();
@@ -213,7 +258,10 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
         "2",
         "step7");
     dialogs.reply("Hank Mulvaney");
-    QTest::keyClick(step7.field(Step7Field::brand2powerfig1name), Qt::Key_Return);
+    QTest::keyClick(step7.field(Step7Field::brand2powerfig1name), Qt::Key_Enter);
+    EXPECT_EQ(accessibleName(step7.field(Step7Field::brand2powerfig1name)) + "|" +
+                  step7.field(Step7Field::brand2powerfig1name)->accessibleDescription(),
+              QStringLiteral("Brand 2 Power Figure 1 Name|Hank Mulvaney"));
     click(step7.nextButton);
 
     Step8View& step8 = app.view<Step8View>();

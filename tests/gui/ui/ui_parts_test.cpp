@@ -2,19 +2,15 @@
 
 #include "gui/ui/qt_dialogs.h"
 #include "gui/ui/qt_navigator.h"
-#include "gui/ui/selection_bar.h"
 #include "gui/ui/text_codec.h"
-#include "gui/ui/value_field.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTimer>
 
-#include <array>
 #include <functional>
 
 namespace bm::gui {
@@ -104,50 +100,6 @@ TEST(QtNavigator, SideWindowsOpenBesideTheCallerWithoutCoveringIt) {
     }
 }
 
-// Tab enters at the selection; its colours and screen readers show the model's.
-using SelectionBarTest = test::GuiTest;
-
-TEST_F(SelectionBarTest, ClicksAndKeysSelectAndTheSelectionIsSeenAndHeard) {
-    static constexpr std::array<std::string_view, 3> kTitles{"Custom 1", "Custom 2", "Custom 3"};
-    ui::Selection titles(kTitles);
-    QWidget window;
-    auto* before = new QPushButton(QStringLiteral("before"), &window);
-    auto* bar = new SelectionBar(titles, 2, &window);
-    bar->move(0, 40);
-    std::vector<int> asked;
-    bar->onSelect(bar, [&](int i) {
-        asked.push_back(i);
-        titles.select(i);
-        bar->showSelection(titles);
-    });
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-    QTest::mouseClick(bar->item(2), Qt::LeftButton);
-    before->setFocus();
-    QTest::keyClick(before, Qt::Key_Tab);
-    EXPECT_TRUE(bar->item(2)->hasFocus()) << "Tab enters at the selected caption";
-    QTest::keyClick(bar->item(2), Qt::Key_Left);
-    EXPECT_EQ(titles.selected(), 2) << "moving is not selecting";
-    QTest::keyClick(bar->item(1), Qt::Key_Space);
-    QTest::keyClick(bar->item(1), Qt::Key_Up);
-    QTest::keyClick(bar->item(0), Qt::Key_Up); // the first: stays
-    QTest::keyClick(bar->item(0), Qt::Key_Return);
-    EXPECT_EQ(asked, (std::vector<int>{2, 1, 0}));
-
-    screenshot(bar, "selection_bar");
-    for (int i = 0; i < 3; ++i) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(bar->item(i));
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(
-            std::tuple(a->text(QAccessible::Name), a->role(), a->state().checked),
-            std::tuple(QString::fromLatin1(kTitles[i].data()), QAccessible::RadioButton, i == 0));
-        EXPECT_EQ(bar->item(i)->grab().toImage().pixelColor(1, 1),
-                  QColor(i == 0 ? 0xFFFFFF : 0xC0C0C0));
-    }
-}
-
 // A byte is its Windows-1252 character; what that cannot hold becomes "?".
 TEST(TextCodec, EveryByteSurvivesDisplayAndReentry) {
     QLineEdit edit;
@@ -165,25 +117,6 @@ TEST(TextCodec, EveryByteSurvivesDisplayAndReentry) {
     EXPECT_EQ(toDisplay("caf\xe9"), QString::fromUtf8("café"));
     EXPECT_EQ(toBytes(QString::fromUtf8("Ωx😀")), "?x?");
     EXPECT_EQ(toDisplayText("a\r\nb"), QStringLiteral("a\nb"));
-}
-
-// A value is data: an ampersand in it makes no shortcut.
-TEST(ValueField, OpensByClickEnterOrSpaceAndAnnouncesCaptionAndValue) {
-    ValueField field(QStringLiteral("Promotion Name"));
-    field.setValue(QStringLiteral("Tom & Jerry"));
-    field.show();
-    QSignalSpy opened(&field, &QAbstractButton::clicked);
-    QTest::mouseClick(&field, Qt::LeftButton);
-    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        QTest::keyClick(&field, k);
-    }
-    field.setEnabled(false);
-    QTest::mouseClick(&field, Qt::LeftButton);
-    EXPECT_EQ(opened.count(), 4) << "a disabled field does not open";
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&field);
-    EXPECT_EQ(a->text(QAccessible::Name) + "|" + a->text(QAccessible::Description),
-              QStringLiteral("Promotion Name|Tom & Jerry"));
-    EXPECT_TRUE(field.shortcut().isEmpty());
 }
 
 } // namespace
