@@ -3,14 +3,11 @@
 #include "core/promotion/record/promotion_record.h"
 
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include <functional>
-#include <optional>
 #include <tuple>
 
 namespace bm::gui {
@@ -137,74 +134,6 @@ TEST_F(ContextViewsTest, StartDateWiring) {
     click(menu.button(context::MenuButton::StartDate));
     click(view.backButton);
     EXPECT_EQ(dialogs.shown().size(), 1u) << "asked on confirming; no changes, no question";
-}
-
-// A hand-made 1x1 GIF (Qt cannot write one); a BMP header claiming 20000x20000.
-const std::string kTinyGif("GIF89a\x01\0\x01\0\x80\0\0\xC0\x20\x30\xFF\xFF\xFF"
-                           "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
-                           35);
-const std::string kHugeBmpHeader =
-    std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4E\0\0\x20\x4E\0\0\x01\0\x18", 29) +
-    std::string(25, '\0');
-
-// The preview is the view's own: scaled to fit, and safe with odd files.
-TEST_F(ContextViewsTest, ImagePickerWiring) {
-    ImagePickerView& picker = app.view<ImagePickerView>();
-    for (const auto& [name, size] :
-         {std::pair{"a_crest.jpg", QSize(160, 120)}, std::pair{"b_wide.bmp", QSize(640, 160)}}) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::darkRed);
-        game.makeFolder("Images");
-        ASSERT_TRUE(image.save(QString::fromStdString(game.path("Images/").string() + name)));
-    }
-    game.write("Images/c_tiny.gif", kTinyGif);
-    game.write("Images/d_broken.jpg", "this is not a picture");
-    game.write("Images/e_huge.bmp", kHugeBmpHeader);
-    ASSERT_TRUE(app.start());
-    const auto open = [&](ui::NoImage noImage, std::vector<std::optional<std::string>>& told) {
-        app.editor().picker.choose("Show 2 Logo", noImage,
-                                   [&](const std::optional<std::string>& v) { told.push_back(v); });
-    };
-    std::vector<std::optional<std::string>> told; // what the opener heard
-    open(ui::NoImage::NotOffered, told);
-    EXPECT_TRUE(app.view<StartScreenView>().isVisible()) << "the caller stays";
-    EXPECT_EQ(QStringList({picker.windowTitle(), picker.heading->text(),
-                           accessibleName(picker.preview), tabOrder(&picker)})
-                  .join('|'),
-              QStringLiteral("Select An Image File|Show 2 Logo|Preview|[Show 2 Logo]|Use This "
-                             "Image|Make No Changes"));
-    ASSERT_EQ(picker.list->count(), 5);
-    // First file at its size; wide: fitted; GIF; undecodable, huge: empty.
-    const std::pair<int, QSize> previews[] = {{-1, {160, 120}}, {1, {320, 80}}, {2, {1, 1}},
-                                              {3, {0, 0}},      {4, {0, 0}},    {0, {160, 120}}};
-    for (const auto& [row, size] : previews) {
-        if (row >= 0) {
-            clickRow(picker.list, row);
-        }
-        EXPECT_EQ(picker.preview->pixmap().size(), size) << row;
-    }
-    screenshot(&picker, "image_picker");
-    picker.close(); // the window frame
-    EXPECT_FALSE(app.navigator().quitting());
-    EXPECT_EQ(told, std::vector<std::optional<std::string>>{std::nullopt});
-
-    // Each way out tells the opener once, and the picker is gone.
-    const std::pair<std::function<void()>, std::optional<std::string>> waysOut[] = {
-        {[&] { QTest::keyClick(picker.list, Qt::Key_Escape); }, std::nullopt},
-        {[&] { click(picker.noChangesButton); }, std::nullopt},
-        {[&] { clickRow(picker.list, 1), click(picker.useButton); }, "b_wide.bmp"},
-        {[&] { clickRow(picker.list, 0), QTest::keyClick(picker.list, Qt::Key_Return); },
-         "a_crest.jpg"},
-        {[&] { click(picker.noImageButton); }, "NA"},
-    };
-    for (const auto& [wayOut, answer] : waysOut) {
-        std::vector<std::optional<std::string>> heard;
-        open(ui::NoImage::Offered, heard);
-        wayOut();
-        EXPECT_FALSE(picker.isVisible());
-        EXPECT_EQ(heard, std::vector{answer});
-    }
-    EXPECT_EQ(picker.noImageButton->text(), QStringLiteral("Don't Use Any Image"));
 }
 
 } // namespace

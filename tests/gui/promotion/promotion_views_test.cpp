@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,6 +29,14 @@ using namespace promotion;
 using Row = DateCalculatorView::Row;
 using Part = DateCalculatorView::Part;
 
+// A hand-made 1x1 GIF (Qt cannot write one); a BMP header claiming 20000x20000.
+const std::string kTinyGif("GIF89a\x01\0\x01\0\x80\0\0\xC0\x20\x30\xFF\xFF\xFF"
+                           "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
+                           35);
+const std::string kHugeBmpHeader =
+    std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4E\0\0\x20\x4E\0\0\x01\0\x18", 29) +
+    std::string(25, '\0');
+
 using PromotionViewsTest = test::GuiTest;
 
 // Menu, chooser, then steps 1 to 8 by Next: each kind of control shows the
@@ -36,7 +45,16 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     const PromotionRecord& record = app.editor().chooser.record();
     const line::ShowLines& show = line::shows[1];
     const line::TitleLines& custom = line::titles[4];
-    game.write("Images/crest.gif", "x");
+    for (const auto& [name, size] :
+         {std::pair{"a_crest.jpg", QSize(160, 120)}, std::pair{"b_wide.bmp", QSize(640, 160)}}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkRed);
+        game.makeFolder("Images");
+        ASSERT_TRUE(image.save(QString::fromStdString(game.path("Images/").string() + name)));
+    }
+    game.write("Images/c_tiny.gif", kTinyGif);
+    game.write("Images/d_broken.jpg", "this is not a picture");
+    game.write("Images/e_huge.bmp", kHugeBmpHeader);
     const test::LineChanges odd{{line::promname, "Beta Combat League"},
                                 {line::size, "7"},
                                 {line::tvcoverage, "Cable"},
@@ -117,13 +135,33 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     key(step1.field(Step1Field::owner), Qt::Key_Space);
     EXPECT_TRUE(step1.field(Step1Field::owner)->shortcut().isEmpty());
     key(step1.size, Qt::Key_Down);
+    ImagePickerView& picker = app.view<ImagePickerView>();
     click(step1.promlogo); // the logo field and its button both open the picker
-    click(app.view<ImagePickerView>().noChangesButton);
+    EXPECT_TRUE(step1.isVisible()) << "beside the step";
+    EXPECT_EQ(QStringList({picker.windowTitle(), picker.heading->text(),
+                           accessibleName(picker.preview), tabOrder(&picker)})
+                  .join('|'),
+              QStringLiteral("Select An Image File|Promotion Logo|Preview|[Promotion Logo]|Use "
+                             "This Image|Make No Changes"));
+    // The preview: first file at its size; wide: fitted; GIF; undecodable, huge: empty.
+    const std::pair<int, QSize> previews[] = {{-1, {160, 120}}, {1, {320, 80}}, {2, {1, 1}},
+                                              {3, {0, 0}},      {4, {0, 0}},    {0, {160, 120}}};
+    for (const auto& [row, size] : previews) {
+        if (row >= 0) {
+            clickRow(picker.list, row);
+        }
+        EXPECT_EQ(picker.preview->pixmap().size(), size) << row;
+    }
+    screenshot(&picker, "image_picker");
+    picker.close(); // the window frame: no change
+    EXPECT_FALSE(app.navigator().quitting());
+    EXPECT_EQ(step1.promlogo->value(), QStringLiteral("default.jpg"));
     click(step1.logoButton);
-    click(app.view<ImagePickerView>().useButton);
+    clickRow(picker.list, 1);
+    click(picker.useButton);
     EXPECT_EQ(std::tuple(step1.field(Step1Field::owner)->value(), record.get(line::size),
                          step1.promlogo->value()),
-              std::tuple(QStringLiteral("Tom & Jerry"), "1", QStringLiteral("crest.gif")));
+              std::tuple(QStringLiteral("Tom & Jerry"), "1", QStringLiteral("b_wide.bmp")));
     // A pasted line break becomes a space, and the cursor stays at the end.
     step1.description->selectAll();
     QApplication::clipboard()->setText(QStringLiteral("Grit\r\nglory\nalways"));
@@ -151,12 +189,22 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     dialogs.reply("Iron Hour");
     click(step2.field(Step2Field::nameofshow));
     click(step2.logoButton);
-    click(app.view<ImagePickerView>().useButton);
+    clickRow(picker.list, 0);
+    QTest::keyClick(picker.list, Qt::Key_Return);
+    click(step2.logoButton); // Escape and "Make No Changes" leave it
+    clickRow(picker.list, 1);
+    QTest::keyClick(picker.list, Qt::Key_Escape);
+    click(step2.logoButton);
+    clickRow(picker.list, 1);
+    click(picker.noChangesButton);
     EXPECT_EQ(std::tuple(record.get(show.percentage), record.get(show.showday),
                          record.get(show.nameofshow), record.get(show.showlogo)),
-              std::tuple("64", "Tuesday", "Iron Hour", "crest.gif"));
+              std::tuple("64", "Tuesday", "Iron Hour", "a_crest.jpg"));
     EXPECT_EQ(step2.percentage->text() + "|" + step2.showlogo->value(),
-              QStringLiteral("64%|crest.gif"));
+              QStringLiteral("64%|a_crest.jpg"));
+    click(step2.logoButton);
+    click(picker.noImageButton);
+    EXPECT_EQ(std::tuple(record.get(show.showlogo), picker.isVisible()), std::tuple("NA", false));
     click(step2.nextButton);
 
     Step3View& step3 = app.view<Step3View>();
@@ -175,9 +223,9 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(step4.months->item(2));
     key(step4.bigshowbrand, Qt::Key_Down);
     click(step4.logoButton);
-    EXPECT_EQ(app.view<ImagePickerView>().heading->text(), QStringLiteral("March Big Show Logo"));
+    EXPECT_EQ(picker.heading->text(), QStringLiteral("March Big Show Logo"));
     click(step4.nextButton); // leaving closes the picker unanswered
-    EXPECT_FALSE(app.view<ImagePickerView>().isVisible());
+    EXPECT_FALSE(picker.isVisible());
 
     Step5View& step5 = app.view<Step5View>();
     shows(&step5,
