@@ -18,34 +18,31 @@ namespace {
 
 const std::string kZoe = "Zo\xEB & Co"; // e diaeresis in the game's code page
 
-class RosterViewsTest : public test::GuiTest {
-protected:
+using RosterViewsTest = test::GuiTest;
+
+// The screen, then a wrestler opened by Enter in the stat editor, then the
+// bulk tools panel.
+TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     RosterScreenView& view = app.view<RosterScreenView>();
     StatEditorView& stats = app.view<StatEditorView>();
     const roster::Roster& roster = app.editor().rosterScreen.roster();
-
-    void SetUp() override {
-        game.writeLines("Data/maindata.bm1", {"x", "y", "Wednesday", "18", "August", "2004"});
-        std::vector<roster::test::Wrestler> wrestlers{{"Hal Brandt"},
-                                                      {kZoe, "NWC", "12"},
-                                                      {"amy Ortiz", "CCW"},
-                                                      {"Bo Kane", "NWC"},
-                                                      {"Cy Vance", "CCW", "3"}};
-        for (int i = 10; i < 50; ++i) { // so that the list scrolls
-            wrestlers.push_back({"Filler " + std::to_string(i)});
-        }
-        game.write("Data/wrestlers.bm1", roster::test::wrestlersFile(wrestlers));
-        openFromMenu(context::MenuButton::Wrestlers);
-    }
-    QString cell(int row, int column) const {
+    const auto cell = [&view](int row, int column) {
         return view.gridModel->index(row, column).data().toString();
-    }
-    static double twips(QTableView* grid, int column) {
+    };
+    const auto twips = [](QTableView* grid, int column) {
         return grid->columnWidth(column) * 1440.0 / grid->logicalDpiX();
+    };
+    game.writeLines("Data/maindata.bm1", {"x", "y", "Wednesday", "18", "August", "2004"});
+    std::vector<roster::test::Wrestler> wrestlers{{"Hal Brandt"},
+                                                  {kZoe, "NWC", "12"},
+                                                  {"amy Ortiz", "CCW"},
+                                                  {"Bo Kane", "NWC"},
+                                                  {"Cy Vance", "CCW", "3"}};
+    for (int i = 10; i < 50; ++i) { // so that the list scrolls
+        wrestlers.push_back({"Filler " + std::to_string(i)});
     }
-};
-
-TEST_F(RosterViewsTest, RosterScreenWiring) {
+    game.write("Data/wrestlers.bm1", roster::test::wrestlersFile(wrestlers));
+    openFromMenu(context::MenuButton::Wrestlers);
     EXPECT_EQ(view.gridModel->headerData(0, Qt::Horizontal).toString() + "|" +
                   view.gridModel->headerData(1, Qt::Horizontal).toString() + "|" +
                   view.totalnum->text(),
@@ -78,50 +75,8 @@ TEST_F(RosterViewsTest, RosterScreenWiring) {
     view.grid->setCurrentIndex(view.gridModel->index(2, 1));
     QTest::keyClick(view.grid, Qt::Key_Return);
     EXPECT_EQ(accessibleName(stats.grid), toDisplay(kZoe));
-    click(stats.closeButton);
-    click(view.sortNameButton);
 
-    // An edited promotion repaints its row alone, scrolled to the top.
-    QSignalSpy resets(view.gridModel, &QAbstractItemModel::modelReset);
-    QSignalSpy repaints(view.gridModel, &QAbstractItemModel::dataChanged);
-    clickRow(view.grid, 10, 0);
-    app.editor().statEditor.clickCell(2, 1);
-    app.editor().statEditor.typeText("ROH");
-    app.editor().statEditor.apply();
-    click(stats.closeButton);
-    ASSERT_EQ(std::tuple(resets.size(), repaints.size()), std::tuple(0, 1));
-    EXPECT_EQ(repaints[0][0].toModelIndex().row(), 10);
-    EXPECT_EQ(cell(10, 1) + "|" + QString::number(view.grid->rowAt(0)), QStringLiteral("ROH|10"));
-    click(view.createButton); // a new wrestler joins: the grid is rebuilt
-    click(stats.closeButton);
-    EXPECT_EQ(view.gridModel->rowCount(), 46);
-    dialogs.no();
-    click(view.doneButton);
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Save changes before leaving?"}));
-}
-
-// A success empties the boxes; Enter in a box runs its row.
-TEST_F(RosterViewsTest, BulkToolsPanelWiring) {
-    auto* panel = view.findChild<BulkToolsPanel*>();
-    QTest::keyClicks(panel->box(roster::Box::RenameFrom), QStringLiteral("NWC"));
-    QTest::keyClicks(panel->box(roster::Box::RenameTo), QStringLiteral("GCW"));
-    click(panel->goButton(roster::ToolRow::Rename));
-    EXPECT_EQ(roster[1].promotion(), "GCW");
-    EXPECT_TRUE(panel->box(roster::Box::RenameFrom)->text().isEmpty());
-    QTest::keyClicks(panel->box(roster::Box::DeletePromotion), QStringLiteral("CCW"));
-    QTest::keyClick(panel->box(roster::Box::DeletePromotion), Qt::Key_Return);
-    EXPECT_EQ(roster.size(), 43u);
-    dialogs.no();
-    click(panel->expiryButton);
-    dialogs.reply("");
-    QTest::keyClick(panel->exportRosterButton, Qt::Key_Return);
-    ASSERT_EQ(dialogs.shown().size(), 4u);
-    EXPECT_EQ(dialogs.shown()[3].title, "Add To Other File");
-}
-
-// Each kind of stat has its own input, named by its editing caption.
-TEST_F(RosterViewsTest, StatEditorWiring) {
-    clickRow(view.grid, 44, 0);
+    // Each kind of stat has its own input, named by its editing caption.
     const auto& model = app.editor().statEditor;
     const QModelIndex caption = stats.grid->model()->index(0, 0); // navy, white and bold
     EXPECT_EQ(std::tuple(caption.data(Qt::BackgroundRole).value<QColor>(),
@@ -174,6 +129,44 @@ TEST_F(RosterViewsTest, StatEditorWiring) {
     dialogs.yes();
     click(stats.deleteButton);
     EXPECT_EQ(view.totalnum->text(), QStringLiteral("44"));
+
+    click(view.sortNameButton);
+
+    // An edited promotion repaints its row alone, scrolled to the top.
+    QSignalSpy resets(view.gridModel, &QAbstractItemModel::modelReset);
+    QSignalSpy repaints(view.gridModel, &QAbstractItemModel::dataChanged);
+    clickRow(view.grid, 10, 0);
+    app.editor().statEditor.clickCell(2, 1);
+    app.editor().statEditor.typeText("ROH");
+    app.editor().statEditor.apply();
+    click(stats.closeButton);
+    ASSERT_EQ(std::tuple(resets.size(), repaints.size()), std::tuple(0, 1));
+    EXPECT_EQ(repaints[0][0].toModelIndex().row(), 10);
+    EXPECT_EQ(cell(10, 1) + "|" + QString::number(view.grid->rowAt(0)), QStringLiteral("ROH|10"));
+    click(view.createButton); // a new wrestler joins: the grid is rebuilt
+    click(stats.closeButton);
+    EXPECT_EQ(view.gridModel->rowCount(), 45);
+
+    // A success empties the boxes; Enter in a box runs its row.
+    dialogs.clear();
+    auto* panel = view.findChild<BulkToolsPanel*>();
+    QTest::keyClicks(panel->box(roster::Box::RenameFrom), QStringLiteral("NWC"));
+    QTest::keyClicks(panel->box(roster::Box::RenameTo), QStringLiteral("GCW"));
+    click(panel->goButton(roster::ToolRow::Rename));
+    EXPECT_EQ(roster[2].promotion(), "GCW"); // Bo Kane
+    EXPECT_TRUE(panel->box(roster::Box::RenameFrom)->text().isEmpty());
+    QTest::keyClicks(panel->box(roster::Box::DeletePromotion), QStringLiteral("CCW"));
+    QTest::keyClick(panel->box(roster::Box::DeletePromotion), Qt::Key_Return);
+    EXPECT_EQ(roster.size(), 43u);
+    dialogs.no();
+    click(panel->expiryButton);
+    dialogs.reply("");
+    QTest::keyClick(panel->exportRosterButton, Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown().size(), 4u);
+    EXPECT_EQ(dialogs.shown()[3].title, "Add To Other File");
+    dialogs.no();
+    click(view.doneButton);
+    EXPECT_EQ(dialogs.texts().back(), "Save changes before leaving?");
 }
 
 } // namespace
