@@ -18,9 +18,12 @@ using context::ScenarioField;
 using ContextViewsTest = test::GuiTest;
 
 // "Alpha" is empty; the checks report Beta's big show date and missing logo.
-TEST_F(ContextViewsTest, StartScreenAndEditingMenuWiring) {
+TEST_F(ContextViewsTest, StartScreenMenuStartDateAndScenarioInfoWiring) {
     StartScreenView& start = app.view<StartScreenView>();
     EditingMenuView& menu = app.view<EditingMenuView>();
+    const std::string head = "head \xe9\r\n\r\n";
+    game.write("Data/maindata.bm1", head + "Wednesday\r\n18\r\nAugust\r\n2004\r\ntail\r\n");
+    game.write("Data/venues.txt", "");
     game.makeFolder("Scenarios/Alpha");
     game.writeLines("Scenarios/Beta/maindata.bm1", {"a", "b", "Wednesday", "18", "August", "2004"});
     game.writeLines("Scenarios/Beta/venues.txt", {});
@@ -38,6 +41,29 @@ TEST_F(ContextViewsTest, StartScreenAndEditingMenuWiring) {
     key(start.newGameButton, Qt::Key_Return);
     EXPECT_EQ(menu.heading->text(), QStringLiteral("Currently Editing: New Game Data"));
     EXPECT_FALSE(menu.button(MenuButton::ScenarioInfo)->isEnabled());
+    // The start date shows the file's; keyboard edits reach the model.
+    StartDateView& date = app.view<StartDateView>();
+    click(menu.button(MenuButton::StartDate));
+    EXPECT_TRUE(dialogs.shown().empty()) << "filling the lists chooses nothing";
+    EXPECT_EQ(date.weekdayList->currentText() + date.dayList->currentText() +
+                  date.monthList->currentText() + date.year->text(),
+              QStringLiteral("Wednesday18August2004"));
+    EXPECT_EQ(tabOrder(&date),
+              QStringLiteral("Day|Number|Month|Year|Confirm Start Date|Back To Menu"));
+    screenshot(&date, "start_date");
+    QTest::keyClick(date.weekdayList, Qt::Key_Down);
+    QTest::keyClick(date.dayList, Qt::Key_Down);
+    QTest::keyClick(date.monthList, Qt::Key_Up);
+    date.yearBar->setSliderDown(true); // a drag moves the year as it goes
+    date.yearBar->setSliderPosition(2007);
+    EXPECT_EQ(date.year->text(), QStringLiteral("2007"));
+    date.yearBar->setSliderDown(false);
+    QTest::keyClick(date.confirmButton, Qt::Key_Return);
+    EXPECT_EQ(game.read("Data/maindata.bm1"), head + "Thursday\r\n19\r\nJuly\r\n2007\r\ntail\r\n");
+    click(menu.button(MenuButton::StartDate));
+    click(date.backButton);
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "asked on confirming; no changes, no question";
+    dialogs.clear();
     click(menu.backButton);
     click(start.scenarioButton);
     EXPECT_EQ(start.listHeading->text() + ": " + tabOrder(&start),
@@ -77,63 +103,27 @@ TEST_F(ContextViewsTest, StartScreenAndEditingMenuWiring) {
     }
     EXPECT_TRUE(dialogs.shown().empty());
     click(menu.backButton);
-    start.close(); // the window frame is "Exit"
-    EXPECT_TRUE(app.navigator().quitting());
-}
-
-// Created from the start screen, reopened from the scenario's menu.
-TEST_F(ContextViewsTest, ScenarioInfoWiring) {
-    ScenarioInfoView& view = app.view<ScenarioInfoView>();
-    game.write("Data/maindata.bm1", "main\r\n");
-    game.write("Data/venues.txt", "");
-    ASSERT_TRUE(app.start());
+    // A scenario created here is described, and reopened from its menu.
+    ScenarioInfoView& info = app.view<ScenarioInfoView>();
     dialogs.reply("Tide Turn");
-    click(app.view<StartScreenView>().createScenarioButton);
-    ASSERT_TRUE(view.isVisible());
-    EXPECT_FALSE(app.view<StartScreenView>().isVisible());
-    EXPECT_EQ(view.heading->text() + "|" + view.hint->text() + "|" + tabOrder(&view),
+    click(start.createScenarioButton);
+    ASSERT_TRUE(info.isVisible() && !start.isVisible());
+    EXPECT_EQ(info.heading->text() + "|" + info.hint->text() + "|" + tabOrder(&info),
               QStringLiteral("Scenario Information File|Click an item to edit|Title Of "
                              "Scenario|Scenario Description|Your Name|OK"));
-    EXPECT_EQ(view.field(ScenarioField::scenarioname)->value(), QStringLiteral("Tide Turn"));
-    EXPECT_EQ(view.focusWidget(), view.field(ScenarioField::scenarioname));
-    screenshot(&view, "scenario_info");
-
+    EXPECT_EQ(info.field(ScenarioField::scenarioname)->value(), QStringLiteral("Tide Turn"));
+    EXPECT_EQ(info.focusWidget(), info.field(ScenarioField::scenarioname));
+    screenshot(&info, "scenario_info");
     dialogs.reply("Storms \x93\xe9\x94");
-    QTest::keyClick(view.field(ScenarioField::scenariodesc), Qt::Key_Return);
-    click(view.okButton);
-    ASSERT_TRUE(app.view<EditingMenuView>().isVisible());
-    click(app.view<EditingMenuView>().button(context::MenuButton::ScenarioInfo));
-    EXPECT_EQ(view.field(ScenarioField::scenariodesc)->value(),
+    QTest::keyClick(info.field(ScenarioField::scenariodesc), Qt::Key_Return);
+    click(info.okButton);
+    click(menu.button(MenuButton::ScenarioInfo));
+    EXPECT_EQ(info.field(ScenarioField::scenariodesc)->value(),
               QString::fromUtf8("Storms \u201c\u00e9\u201d"));
-}
-
-// Shows the file's date; keyboard edits reach the model, the buttons act on them.
-TEST_F(ContextViewsTest, StartDateWiring) {
-    StartDateView& view = app.view<StartDateView>();
-    EditingMenuView& menu = app.view<EditingMenuView>();
-    const std::string head = "head \xe9\r\n\r\n";
-    game.write("Data/maindata.bm1", head + "Wednesday\r\n18\r\nAugust\r\n2004\r\ntail\r\n");
-    openFromMenu(context::MenuButton::StartDate);
-    EXPECT_TRUE(dialogs.shown().empty()) << "filling the lists chooses nothing";
-    EXPECT_EQ(view.weekdayList->currentText() + view.dayList->currentText() +
-                  view.monthList->currentText() + view.year->text(),
-              QStringLiteral("Wednesday18August2004"));
-    EXPECT_EQ(tabOrder(&view),
-              QStringLiteral("Day|Number|Month|Year|Confirm Start Date|Back To Menu"));
-    screenshot(&view, "start_date");
-
-    QTest::keyClick(view.weekdayList, Qt::Key_Down);
-    QTest::keyClick(view.dayList, Qt::Key_Down);
-    QTest::keyClick(view.monthList, Qt::Key_Up);
-    view.yearBar->setSliderDown(true); // a drag moves the year as it goes
-    view.yearBar->setSliderPosition(2007);
-    EXPECT_EQ(view.year->text(), QStringLiteral("2007"));
-    view.yearBar->setSliderDown(false);
-    QTest::keyClick(view.confirmButton, Qt::Key_Return);
-    EXPECT_EQ(game.read("Data/maindata.bm1"), head + "Thursday\r\n19\r\nJuly\r\n2007\r\ntail\r\n");
-    click(menu.button(context::MenuButton::StartDate));
-    click(view.backButton);
-    EXPECT_EQ(dialogs.shown().size(), 1u) << "asked on confirming; no changes, no question";
+    click(info.okButton);
+    click(menu.backButton);
+    start.close(); // the window frame is "Exit"
+    EXPECT_TRUE(app.navigator().quitting());
 }
 
 } // namespace
