@@ -131,7 +131,7 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
           "logo|Promotion Size|Bank Balance ($)|Web Site|Description|Owner's Name|Roster "
           "Split?|Brand 1 Name|Brand 2 Name|TV Coverage",
           "step1");
-    dialogs.reply("Tom & Jerry"); // a value is data: its ampersand makes no shortcut
+    dialogs.reply("Mack & Dunn"); // a value is data: its ampersand makes no shortcut
     key(step1.field(Step1Field::owner), Qt::Key_Space);
     EXPECT_TRUE(step1.field(Step1Field::owner)->shortcut().isEmpty());
     key(step1.size, Qt::Key_Down);
@@ -161,7 +161,7 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(picker.useButton);
     EXPECT_EQ(std::tuple(step1.field(Step1Field::owner)->value(), record.get(line::size),
                          step1.promlogo->value()),
-              std::tuple(QStringLiteral("Tom & Jerry"), "1", QStringLiteral("b_wide.bmp")));
+              std::tuple(QStringLiteral("Mack & Dunn"), "1", QStringLiteral("b_wide.bmp")));
     // A pasted line break becomes a space, and the cursor stays at the end.
     step1.description->selectAll();
     QApplication::clipboard()->setText(QStringLiteral("Grit\r\nglory\nalways"));

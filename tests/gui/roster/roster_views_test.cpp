@@ -137,12 +137,12 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     QSignalSpy repaints(view.gridModel, &QAbstractItemModel::dataChanged);
     clickRow(view.grid, 10, 0);
     app.editor().statEditor.clickCell(2, 1);
-    app.editor().statEditor.typeText("ROH");
+    app.editor().statEditor.typeText("RHX");
     app.editor().statEditor.apply();
     click(stats.closeButton);
     ASSERT_EQ(std::tuple(resets.size(), repaints.size()), std::tuple(0, 1));
     EXPECT_EQ(repaints[0][0].toModelIndex().row(), 10);
-    EXPECT_EQ(cell(10, 1) + "|" + QString::number(view.grid->rowAt(0)), QStringLiteral("ROH|10"));
+    EXPECT_EQ(cell(10, 1) + "|" + QString::number(view.grid->rowAt(0)), QStringLiteral("RHX|10"));
     click(view.createButton); // a new wrestler joins: the grid is rebuilt
     click(stats.closeButton);
     EXPECT_EQ(view.gridModel->rowCount(), 45);
@@ -151,9 +151,9 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     dialogs.clear();
     auto* panel = view.findChild<BulkToolsPanel*>();
     QTest::keyClicks(panel->box(roster::Box::RenameFrom), QStringLiteral("NWC"));
-    QTest::keyClicks(panel->box(roster::Box::RenameTo), QStringLiteral("GCW"));
+    QTest::keyClicks(panel->box(roster::Box::RenameTo), QStringLiteral("GQW"));
     click(panel->goButton(roster::ToolRow::Rename));
-    EXPECT_EQ(roster[2].promotion(), "GCW"); // Bo Kane
+    EXPECT_EQ(roster[2].promotion(), "GQW"); // Bo Kane
     EXPECT_TRUE(panel->box(roster::Box::RenameFrom)->text().isEmpty());
     QTest::keyClicks(panel->box(roster::Box::DeletePromotion), QStringLiteral("CCW"));
     QTest::keyClick(panel->box(roster::Box::DeletePromotion), Qt::Key_Return);
