@@ -17,6 +17,7 @@
 #include "support/temp_game_folder.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
@@ -25,49 +26,69 @@
 
 #include <gtest/gtest.h>
 
+// gtest shows a QString as its text.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace bm::test {
 
-// The real views over the real models, with scripted dialogs, on a temporary
-// game folder.
+// The real views over the real models, scripted dialogs, a temporary folder.
 class GuiTest : public testing::Test {
 protected:
     TempGameFolder game;
     ScriptedDialogs dialogs;
     gui::GuiApp app{dialogs};
 
+    // Starts on new game data and opens a screen from its menu.
+    void openFromMenu(context::MenuButton button) {
+        ASSERT_TRUE(app.start());
+        click(app.view<gui::StartScreenView>().newGameButton);
+        click(app.view<gui::EditingMenuView>().button(button));
+    }
     static void click(QAbstractButton* button) {
         ASSERT_TRUE(button->isVisible()) << button->text().toStdString();
         ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    static void clickRow(QAbstractItemView* view, int row, int column = 0) {
+        const QModelIndex index = view->model()->index(row, column);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+    static void key(QWidget* w, Qt::Key k) {
+        w->setFocus();
+        QTest::keyClick(w, k);
+    }
     static QString accessibleName(QWidget* w) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         return a ? a->text(QAccessible::Name) : QString();
     }
-    // The text of the label that names a control (its buddy). On Linux a drop-down
-    // is announced by this relation; its own name there is its current entry.
+    // The label that names a control (its buddy): how Linux announces a drop-down.
     static QString labelledBy(QWidget* w) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const auto labels = a ? a->relations(QAccessible::Label) : decltype(a->relations()){};
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
     }
-    // What Tab visits in a window, in order, as screen readers name it:
-    // buttons by their text, other controls by their caption label, or by
-    // their own name where there is none (item views ignore buddies).
+    // What Tab visits, as screen readers name it: by caption label, else a
+    // button by its name, else its own name in brackets (item views ignore buddies).
     static QString tabOrder(QWidget* window) {
         QStringList names;
         for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() &&
                 w->window() == window) {
-                auto* button = qobject_cast<QPushButton*>(w);
                 const QString label = labelledBy(w);
-                names << (button ? button->text() : label.isEmpty() ? accessibleName(w) : label);
+                names << (!label.isEmpty()                ? label
+                          : qobject_cast<QPushButton*>(w) ? accessibleName(w)
+                                                          : "[" + accessibleName(w) + "]");
             }
         }
         return names.join('|');
     }
-    // Saves a picture of a window when BM_SCREENSHOT_DIR names a folder.
+    // The window fits the smallest screen; saved into BM_SCREENSHOT_DIR if set.
     static void screenshot(QWidget* w, const QString& name) {
+        EXPECT_LE(w->frameGeometry().width(), 1366) << name.toStdString();
+        EXPECT_LE(w->frameGeometry().height(), 768) << name.toStdString();
         const QString dir = qEnvironmentVariable("BM_SCREENSHOT_DIR");
         if (!dir.isEmpty()) {
             QDir().mkpath(dir);
