@@ -28,18 +28,19 @@ inline constexpr std::array<std::string_view, kBoxCount> kBoxCaptions{
 enum class ToolRow { Rename, Export, Delete };
 inline constexpr std::size_t kToolRowCount = 3;
 
-// Every row ends in a button called "Go"; a screen reader hears which one.
+// Every row ends in a button called "Go"; it is found by that name, and its
+// description tells a screen reader which row it runs.
 struct ToolRowInfo {
     ToolRow row;
     Box first;
     int boxes; // 1 or 2, from `first` on
-    std::string_view goName;
+    std::string_view goDescription;
 };
 inline constexpr std::string_view kGo = "Go";
 inline constexpr std::array<ToolRowInfo, kToolRowCount> kToolRows{{
-    {ToolRow::Rename, Box::RenameFrom, 2, "Go: change all promotions"},
-    {ToolRow::Export, Box::ExportPromotion, 2, "Go: export the promotion to a new file"},
-    {ToolRow::Delete, Box::DeletePromotion, 1, "Go: delete the promotion's wrestlers"},
+    {ToolRow::Rename, Box::RenameFrom, 2, "Change all promotions"},
+    {ToolRow::Export, Box::ExportPromotion, 2, "Export the promotion to a new file"},
+    {ToolRow::Delete, Box::DeletePromotion, 1, "Delete the promotion's wrestlers"},
 }};
 
 inline constexpr std::string_view kCreateAutoExpiryDates = "Create Auto Expiry Dates";

@@ -50,7 +50,7 @@ BulkToolsPanel::BulkToolsPanel(roster::BulkTools& model, QWidget* parent)
             connect(edit, &QLineEdit::returnPressed, this, [this, r = info.row] { model_.go(r); });
         }
         auto* go = makeButton(toDisplay(roster::kGo), this);
-        go->setAccessibleName(toDisplay(info.goName));
+        go->setAccessibleDescription(toDisplay(info.goDescription));
         go->setMinimumWidth(60);
         rows->addWidget(go, row, 4);
         goButtons[static_cast<std::size_t>(row)] = go;

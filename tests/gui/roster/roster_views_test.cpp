@@ -53,9 +53,9 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     EXPECT_EQ(tabOrder(&view),
               "[Click on a name to edit or choose an option below]|Search For:|Sort: Name|Sort: "
               "Promotion|Show All|Show Injured|Create New Wrestler|Save Changes|Change all "
-              "promotions called:|to promotion:|Go: change all promotions|Export all wrestlers "
-              "with the promotion:|to a new file:|Go: export the promotion to a new file|Delete "
-              "all wrestlers who have the promotion: |Go: delete the promotion's wrestlers|Create "
+              "promotions called:|to promotion:|Go|Export all wrestlers "
+              "with the promotion:|to a new file:|Go|Delete "
+              "all wrestlers who have the promotion: |Go|Create "
               "Auto Expiry Dates|Export This Roster Into Another Roster File|Done");
     screenshot(&view, "roster_screen");
     const std::pair<QPushButton*, QString> buttons[] = {
