@@ -3,6 +3,7 @@
 #include "core/platform/os.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -199,6 +200,77 @@ Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
         all.resize(count);
     }
     lines = std::move(all);
+    return Status::success();
+}
+
+FileWindow::FileWindow() = default;
+FileWindow::~FileWindow() = default;
+
+Status FileWindow::open(const fs::path& path) {
+    auto file = std::make_unique<os::File>();
+    os::Entry entry;
+    if (auto status = openToRead(path, *file, entry); !status) {
+        return status;
+    }
+    if (entry.size > kMaxDataFileBytes) {
+        return tooLarge(path);
+    }
+    // A small file fits whole, with a byte to spare to see its end in one
+    // more read; a large one is read a piece at a time that the cache holds.
+    constexpr std::size_t kPiece = 256 * 1024;
+    const std::size_t room = std::min(static_cast<std::size_t>(entry.size) + 1, kPiece);
+    try {
+        os::claimMemory();
+        buffer_ = std::make_unique_for_overwrite<char[]>(room);
+    } catch (const std::bad_alloc&) {
+        return noMemory(path);
+    }
+    file_ = std::move(file);
+    path_ = path;
+    room_ = room;
+    begin_ = end_ = 0;
+    read_ = 0;
+    atEnd_ = false;
+    return Status::success();
+}
+
+Status FileWindow::readMore(std::size_t count) {
+    begin_ += std::min(count, end_ - begin_);
+    if (atEnd_ || !file_) {
+        return Status::success();
+    }
+    if (end_ == room_) {
+        const std::size_t held = end_ - begin_;
+        // Twice the room when what is held fills more than half of it, so
+        // that one long record costs a few reads, not one per piece.
+        if (held > room_ / 2) {
+            try {
+                os::claimMemory();
+                const std::size_t room =
+                    std::min(room_ * 2, static_cast<std::size_t>(kMaxDataFileBytes) + 1);
+                auto bigger = std::make_unique_for_overwrite<char[]>(room);
+                std::memcpy(bigger.get(), buffer_.get() + begin_, held);
+                buffer_ = std::move(bigger);
+                room_ = room;
+            } catch (const std::bad_alloc&) {
+                return noMemory(path_);
+            }
+        } else {
+            std::memmove(buffer_.get(), buffer_.get() + begin_, held);
+        }
+        begin_ = 0;
+        end_ = held;
+    }
+    std::size_t got = 0;
+    if (const os::Error error = file_->read(buffer_.get() + end_, room_ - end_, got)) {
+        return readFailure(path_, error);
+    }
+    end_ += got;
+    read_ += got;
+    atEnd_ = got == 0;
+    if (read_ > kMaxDataFileBytes) {
+        return tooLarge(path_);
+    }
     return Status::success();
 }
 

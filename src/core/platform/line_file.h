@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,42 @@ Status readLines(const std::filesystem::path& path, Lines& lines);
 
 // Reads no more than the first `count` lines, without loading a large file.
 Status readFirstLines(const std::filesystem::path& path, std::size_t count, Lines& lines);
+
+namespace os {
+class File;
+}
+
+// A file read front to back in pieces, for a reader that walks a large file
+// once: only the bytes not yet dropped are held. It refuses what
+// readFileBytes refuses, with the same messages.
+class FileWindow {
+public:
+    FileWindow();
+    ~FileWindow();
+    FileWindow(const FileWindow&) = delete;
+    FileWindow& operator=(const FileWindow&) = delete;
+
+    Status open(const std::filesystem::path& path);
+    // The bytes read and not dropped yet.
+    std::string_view bytes() const { return {buffer_.get() + begin_, end_ - begin_}; }
+    // Whether the file's end has been read, so that bytes() ends with it.
+    bool atEnd() const { return atEnd_; }
+    // All the bytes the file has given so far.
+    std::uintmax_t bytesRead() const { return read_; }
+    // Drops the first `count` bytes held and reads more behind the rest; the
+    // room grows when the rest fills it, so a caller never loses what it holds.
+    Status readMore(std::size_t count);
+
+private:
+    std::unique_ptr<os::File> file_;
+    std::filesystem::path path_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t room_ = 0;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::uintmax_t read_ = 0;
+    bool atEnd_ = false;
+};
 
 // Writes the whole file through a temporary file in the same folder that,
 // once synced to the disk, replaces the target; then the folder is synced.
