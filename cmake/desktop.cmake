@@ -52,5 +52,5 @@ if(BM_TESTS)
                      "-DPROGRAMS=${BM_PROGRAMS}" -DVERSION=${BM_VERSION}
                      -DDOCDIR=${CMAKE_INSTALL_DOCDIR}
                      -P ${CMAKE_SOURCE_DIR}/tests/installed_tree.cmake)
-    set_tests_properties(installed_tree PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+    set_tests_properties(installed_tree PROPERTIES ENVIRONMENT "${BM_LSAN_OPTIONS}")
 endif()

@@ -1,6 +1,11 @@
 // A venues file of any shape: records are read, listed, sorted, added and
-// removed without touching the lines that belong to no record.
+// removed without touching the lines that belong to no record; through the
+// venue editor, adding a venue and deleting it again writes back the file's
+// own lines.
+#include "fuzz_support.h"
+
 #include "core/platform/line_file.h"
+#include "core/venues/venue_editor.h"
 #include "core/venues/venue_list.h"
 
 #include <algorithm>
@@ -47,5 +52,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (venues.lines() != lines) {
         std::abort(); // stray lines stay where they were
     }
+
+    auto& s = bm::fuzz::Session::get();
+    s.begin(true);
+    s.game.write("Data/venues.txt", bytes);
+    s.editor.start.editNewGameData();
+    auto& screen = s.editor.venueEditor;
+    screen.open();
+    bm::fuzz::require(s.navigator.current() == bm::ui::Screen::Venues);
+    for (const auto f : {VenueFilter::USA, VenueFilter::UK, VenueFilter::Japan, VenueFilter::Other,
+                         VenueFilter::All}) {
+        screen.filter(f);
+        bm::fuzz::require(screen.names().size() <= venues.count());
+    }
+    screen.addNew();
+    screen.cancelChanges();
+    bm::fuzz::require(screen.shown(VenueField::venuename) == added[line::venuename]);
+    screen.deleteVenue();
+    bm::fuzz::require(bm::fuzz::linesOf(s.game.read("Data/venues.txt")) == lines);
+    screen.backToMenu();
     return 0;
 }

@@ -26,3 +26,5 @@ ensure_packages() {
 
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils)
+# Only fuzz/run needs these: libFuzzer comes with clang's runtime libraries.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)

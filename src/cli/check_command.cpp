@@ -117,13 +117,20 @@ std::optional<Target> targetOf(std::string text) {
 
 // Why a folder cannot be listed, or "" when it can.
 std::string unreadable(const fs::path& folder) {
+    const std::string named = "the folder \"" + folder.string() + "\"";
     std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        return "the folder \"" + folder.string() + "\" does not exist";
+    const fs::file_status status = fs::status(folder, ec);
+    if (status.type() == fs::file_type::not_found) {
+        return named + " does not exist";
     }
-    fs::directory_iterator it(folder, ec);
+    if (!ec && !fs::is_directory(status)) {
+        return "\"" + folder.string() + "\" is not a folder";
+    }
+    if (!ec) {
+        fs::directory_iterator it(folder, ec);
+    }
     if (ec) {
-        return "the folder \"" + folder.string() + "\" cannot be read (" + ec.message() + ")";
+        return named + " cannot be read (" + ec.message() + ")";
     }
     return {};
 }
@@ -233,7 +240,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
         targets.push_back(*targetOf("Data"));
         const fs::path scenarios = game / std::string(context::kScenariosFolderName);
         std::error_code ec;
-        if (fs::exists(scenarios, ec)) {
+        if (fs::status(scenarios, ec).type() != fs::file_type::not_found) {
             if (std::string why = unreadable(scenarios); !why.empty()) {
                 return refuse(why);
             }

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 namespace bm::cli {
 namespace {
@@ -63,11 +64,12 @@ std::string wrestler(std::string_view name, std::string_view expires) {
 }
 
 TEST(CheckCommand, StopsWithTwoOnUsageErrorsAndUnreadableFolders) {
-    const struct {
+    struct Case {
         std::vector<std::string> args;
         int status;
         std::string err; // contained in stderr
-    } cases[] = {
+    };
+    std::vector<Case> cases{
         {{"--bogus"}, 2, "unknown option '--bogus'\nTry 'bm13check --help'"},
         {{"@", "@"}, 2, "only one game folder can be given"},
         {{"--context"}, 2, "--context needs a CONTEXT"},
@@ -76,15 +78,27 @@ TEST(CheckCommand, StopsWithTwoOnUsageErrorsAndUnreadableFolders) {
         {{"--context", "Scenarios/Nope"}, 2, "the folder \"@/Scenarios/Nope\" does not exist"},
         {{"@/missing"}, 2, "cannot open the game folder \"@/missing\""},
         {{"--", "@/Data"}, 2, "\"@/Data\" is not a game folder: it has no Data folder"},
+        {{"--context", "Career"}, 2, "\"@/Career\" is not a folder"},
+        {{"--context", "Loop"}, 2, "the folder \"@/Loop\" cannot be read ("},
+        {{"--all"}, 2, "\"@/Scenarios\" is not a folder"},
         {{"--bogus", "--help"}, 0, ""},
     };
     test::TempGameFolder game;
+    game.write("Career", "a file where a saved game's folder would be");
+    game.write("Scenarios", "a file where the scenarios would be");
+    fs::create_directory_symlink("Loop", game.path("Loop"));
+    game.makeFolder("Locked");
+    fs::permissions(game.path("Locked"), fs::perms::none);
+    if (::geteuid() != 0) { // nothing is unreadable to root
+        cases.push_back({{"--context", "Locked"}, 2, "the folder \"@/Locked\" cannot be read ("});
+    }
     for (const auto& c : cases) {
         const Outcome r = run(c.args, game.root());
         EXPECT_EQ(r.status, c.status) << c.args.front();
         EXPECT_NE(r.err.find(placed(c.err, game.root())), std::string::npos) << r.err;
         EXPECT_EQ(r.out.empty(), c.status != 0) << r.out;
     }
+    fs::permissions(game.path("Locked"), fs::perms::owner_all);
     EXPECT_EQ(run({"--version"}, game.root()).out, app::versionText("bm13check"));
 }
 

@@ -41,6 +41,8 @@ public:
     const std::vector<Shown>& shown() const { return shown_; }
     std::vector<std::string> texts() const;
     void clear() { shown_.clear(); }
+    // Drops the answers that an action which stopped early never asked for.
+    void forgetAnswers() { answers_.clear(); }
     bool busyNow() const { return busyDepth_ > 0; }
     int busyCount() const { return busyCount_; }
 

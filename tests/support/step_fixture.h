@@ -3,6 +3,8 @@
 #include "support/editor_fixture.h"
 
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,6 +20,11 @@ inline platform::Lines withLines(platform::Lines lines, LineChanges changes) {
     return lines;
 }
 
+// The new promotion's template with some lines replaced.
+inline platform::Lines templateWith(const LineChanges& changes) {
+    return withLines(promotion::makeTemplateRecord().lines(), changes);
+}
+
 // The editor on a new promotion ("new.fed"), with no box shown yet.
 class PromotionStepTest : public EditorTest {
 protected:
@@ -28,16 +35,50 @@ protected:
         editor.promotionMenu.createPromotion();
         dialogs.clear();
     }
+    // Values written joined by "|", as tables here write a block of lines
+    // or a screen's fields.
+    static std::string joined(const std::vector<std::string>& parts) {
+        std::string s;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            s += (i ? "|" : "") + parts[i];
+        }
+        return s;
+    }
+    std::string linesFrom(int first, int count) const {
+        const auto at = record.lines().begin() + first;
+        return joined({at, at + count});
+    }
+    void setLines(int first, std::string_view values) {
+        for (std::size_t from = 0, bar = 0; bar != std::string_view::npos; from = bar + 1) {
+            bar = values.find('|', from);
+            record.set(first++, std::string(values.substr(from, bar - from)));
+        }
+    }
     // Runs `act` and checks that exactly `changes` reached the record.
     template <typename Act> void expectChanges(Act act, const LineChanges& changes) {
         const auto before = record.lines();
         act();
         EXPECT_EQ(record.lines(), withLines(before, changes));
     }
+    // Editing `field` asks with this title and message, offering what the
+    // field shows; Cancel changes nothing.
+    template <typename Step, typename Field>
+    void expectPrompt(Step& step, Field field, std::string_view title, std::string_view message) {
+        const std::string offered = step.shown(field);
+        dialogs.clear();
+        dialogs.reply("");
+        expectChanges([&] { step.edit(field); }, {});
+        ASSERT_EQ(dialogs.shown().size(), 1u) << title;
+        const auto& p = dialogs.shown()[0];
+        EXPECT_EQ(std::tuple(p.kind, p.title, p.text, p.initial),
+                  std::tuple(ScriptedDialogs::Kind::Prompt, title, message, offered));
+        EXPECT_EQ(step.shown(field), offered) << title;
+        dialogs.clear();
+    }
     // Edits "odd.fed", the template with these lines changed, loaded
     // through the chooser as the user would; its lines.
     platform::Lines load(const LineChanges& changes) {
-        const auto lines = withLines(promotion::makeTemplateRecord().lines(), changes);
+        const auto lines = templateWith(changes);
         game.writeLines("Data/odd.fed", lines);
         editor.chooser.setMode(promotion::ChooserMode::Edit);
         editor.chooser.select(0);

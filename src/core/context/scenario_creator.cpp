@@ -5,7 +5,6 @@
 #include "core/platform/paths.h"
 #include "core/text/pattern.h"
 
-#include <system_error>
 #include <vector>
 
 namespace bm::context {
@@ -87,12 +86,8 @@ bool ScenarioCreator::ensureScenariosFolder() {
         }
     }
     const fs::path folder = platform::gameFolder() / std::string(kScenariosFolderName);
-    std::error_code ec;
-    fs::create_directory(folder, ec);
-    if (ec) {
-        dialogs_.message("The folder " + quoted(folder) + " could not be created (" + ec.message() +
-                             ")." + std::string(kNotCreated),
-                         ui::Icon::Critical);
+    if (auto status = platform::createFolder(folder); !status) {
+        dialogs_.message(status.message() + std::string(kNotCreated), ui::Icon::Critical);
         return false;
     }
     return true;
@@ -135,37 +130,45 @@ ScenarioCreator::Outcome ScenarioCreator::make(const std::string& name) {
 
     const fs::path folder =
         platform::contextPath(EditingContext::folderOf(ContextKind::Scenario, name));
-    std::error_code ec;
-    const bool made = fs::create_directory(folder, ec);
-    if (!made && (!ec || ec == std::errc::file_exists)) {
-        // Another scenario's folder: its name differs in letter case only,
-        // on a file system that ignores case, or it escaped the pattern.
-        dialogs_.message("The folder " + quoted(folder) +
-                             " cannot be made: a folder or file of that name, perhaps in other "
-                             "letter case, is already there. Please choose a different name.",
-                         ui::Icon::Exclamation);
-        return Outcome::Taken;
-    }
-    if (!made) {
-        dialogs_.message("The folder " + quoted(folder) + " could not be created (" + ec.message() +
-                             ")." + std::string(kNotCreated),
-                         ui::Icon::Critical);
+    bool existed = false;
+    if (auto status = platform::createFolder(folder, &existed); !status) {
+        if (existed) {
+            // Another scenario's folder: its name differs in letter case
+            // only, on a file system that ignores case, or it escaped the
+            // pattern.
+            dialogs_.message("The folder " + quoted(folder) +
+                                 " cannot be made: a folder or file of that name, perhaps in "
+                                 "other letter case, is already there. Please choose a different "
+                                 "name.",
+                             ui::Icon::Exclamation);
+            return Outcome::Taken;
+        }
+        dialogs_.message(status.message() + std::string(kNotCreated), ui::Icon::Critical);
         return Outcome::Failed;
     }
 
     std::vector<fs::path> written;
     for (const auto& file : files) {
         const fs::path target = folder / std::string(file.name);
+        written.push_back(target);
         if (auto status = platform::writeFileAtomic(target, file.bytes); !status) {
-            dialogs_.message(status.message() + std::string(kNotCreated), ui::Icon::Critical);
-            // Half a scenario would be listed and edited as a whole one.
+            // Half a scenario would be listed and edited as a whole one. The
+            // failed file may be in place already: only its folder sync failed.
+            std::string message = status.message() + std::string(kNotCreated);
+            bool removed = true;
             for (const auto& path : written) {
-                (void)platform::deleteFile(path);
+                if (platform::fileExists(path)) {
+                    removed = platform::deleteFile(path) && removed;
+                }
             }
-            fs::remove(folder, ec);
+            if (!removed || !platform::removeEmptyFolder(folder)) {
+                message += " Its folder " + quoted(folder) +
+                           " could not be removed again: please delete it, or it will be listed "
+                           "as a scenario.";
+            }
+            dialogs_.message(message, ui::Icon::Critical);
             return Outcome::Failed;
         }
-        written.push_back(target);
     }
     return Outcome::Made;
 }

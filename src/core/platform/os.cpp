@@ -274,6 +274,13 @@ Error makeFolder(const fs::path& path) {
     return CreateDirectoryW(path.c_str(), nullptr) ? 0 : lastError();
 }
 
+Error removeFolder(const fs::path& path) {
+    if (const Error error = FaultPlan::check(Op::Delete)) {
+        return error;
+    }
+    return RemoveDirectoryW(path.c_str()) ? 0 : lastError();
+}
+
 #else // POSIX
 
 File::~File() {
@@ -426,6 +433,13 @@ Error makeFolder(const fs::path& path) {
         return error;
     }
     return ::mkdir(path.c_str(), 0777) == 0 ? 0 : lastError();
+}
+
+Error removeFolder(const fs::path& path) {
+    if (const Error error = FaultPlan::check(Op::Delete)) {
+        return error;
+    }
+    return ::rmdir(path.c_str()) == 0 ? 0 : lastError();
 }
 
 #endif

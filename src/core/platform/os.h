@@ -78,6 +78,8 @@ Error replace(const std::filesystem::path& from, const std::filesystem::path& to
 // Deletes a file (never a folder).
 Error removeFile(const std::filesystem::path& path);
 Error makeFolder(const std::filesystem::path& path);
+// Deletes an empty folder (never a file).
+Error removeFolder(const std::filesystem::path& path);
 // Throws std::bad_alloc when a test plan says that memory has run out.
 void claimMemory();
 

@@ -84,22 +84,44 @@ std::vector<std::string> listFiles(const fs::path& folder, std::string_view patt
     return names;
 }
 
-Status createFolder(const fs::path& path) {
-    if (const os::Error error = os::makeFolder(path)) {
+Status createFolder(const fs::path& path, bool* existed) {
+    const os::Error error = os::makeFolder(path);
+    if (existed != nullptr) {
+        *existed = os::isExisting(error);
+    }
+    if (error) {
         return Status::failure("The folder \"" + path.string() + "\" could not be created (" +
                                os::reason(error) + ").");
     }
     return Status::success();
 }
 
+Status removeEmptyFolder(const fs::path& path) {
+    if (const os::Error error = os::removeFolder(path)) {
+        return Status::failure("The folder \"" + path.string() + "\" could not be removed (" +
+                               os::reason(error) + ").");
+    }
+    return Status::success();
+}
+
+namespace {
+
+// The system reads a name only up to a NUL byte: a name that holds one would
+// stand for another file, and no file has it.
+bool holdsNul(const fs::path& path) {
+    return path.native().find(fs::path::value_type{}) != fs::path::string_type::npos;
+}
+
+} // namespace
+
 bool fileExists(const fs::path& path) {
     std::error_code ec;
-    return fs::exists(path, ec);
+    return !holdsNul(path) && fs::exists(path, ec);
 }
 
 bool isFile(const fs::path& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    return !holdsNul(path) && fs::is_regular_file(path, ec);
 }
 
 bool isSafeFileName(std::string_view name) {

@@ -26,7 +26,11 @@ std::vector<std::string> listFolders(const std::filesystem::path& folder);
 std::vector<std::string> listFiles(const std::filesystem::path& folder, std::string_view patterns);
 
 // Creates one folder; a failure names it and gives the system's reason.
-Status createFolder(const std::filesystem::path& path);
+// `existed`, when given, tells whether it failed because a file or folder of
+// that name is already there.
+Status createFolder(const std::filesystem::path& path, bool* existed = nullptr);
+// Removes an empty folder; a failure names it.
+Status removeEmptyFolder(const std::filesystem::path& path);
 
 bool fileExists(const std::filesystem::path& path);
 // An ordinary file (or a link to one): a folder of the name does not count.

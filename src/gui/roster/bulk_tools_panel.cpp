@@ -32,10 +32,12 @@ BulkToolsPanel::BulkToolsPanel(roster::BulkTools& model, QWidget* parent)
             auto* label = new QLabel(this);
             auto* edit = new QLineEdit(this);
             edit->setMaxLength(std::numeric_limits<int>::max());
-            // Room for a promotion's initials, or for a file name.
+            // Room for a promotion's initials, or for a file name; a longer
+            // one scrolls. Wider boxes would push the roster screen past a
+            // 1366-pixel screen with a larger desktop font.
             const bool fileName = index == static_cast<std::size_t>(roster::Box::ExportFile);
             edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(
-                QString(fileName ? 22 : 12, QLatin1Char('x'))));
+                QString(fileName ? 16 : 12, QLatin1Char('x'))));
             setCaption(label, edit, toDisplay(roster::kBoxCaptions[index]));
             rows->addWidget(label, row, 2 * b);
             rows->addWidget(edit, row, 2 * b + 1);

@@ -22,8 +22,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -119,7 +121,20 @@ StatEditorView::StatEditorView(StatEditor& model, QWidget* parent)
     gridModel_ = new StatGridModel(model_, grid);
     grid->setModel(gridModel_);
     grid->horizontalHeader()->hide();
-    grid->setColumnWidth(0, twipsToPixels(roster::kCaptionColumnTwips, this));
+    // The game's width for the captions, or more where a larger desktop
+    // font needs it: a caption cut short names no stat.
+    QFont bold; // as the captions are drawn
+    bold.setBold(true);
+    const QFontMetrics captionMetrics(bold);
+    int widestCaption = 0;
+    for (int row = 0; row < StatEditor::rowCount(); ++row) {
+        widestCaption = std::max(
+            widestCaption, captionMetrics.horizontalAdvance(toDisplay(StatEditor::caption(row))));
+    }
+    const int cellMargins =
+        2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
+    grid->setColumnWidth(
+        0, std::max(twipsToPixels(roster::kCaptionColumnTwips, this), widestCaption + cellMargins));
     grid->setColumnWidth(1, twipsToPixels(roster::kValueColumnTwips, this));
     grid->setFixedWidth(grid->columnWidth(0) + grid->columnWidth(1) +
                         grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth());

@@ -4,16 +4,13 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
-#include <map>
 
 namespace bm::context {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScriptedDialogs;
 using ui::Icon;
 using ui::Screen;
-using Kind = ScriptedDialogs::Kind;
 
 constexpr const char* kWrongFolder =
     "This editor must be kept in the same folder as the Brawlmark 1.3 exe file (not in the Data "
@@ -47,8 +44,8 @@ protected:
     }
 };
 
-TEST_F(StartScreenTest, StartUpNeedsADataFolderNamedExactlyData) {
-    for (const char* folder : {"", "data", "DATA"}) {
+TEST_F(StartScreenTest, StartUpNeedsADataFolderNamedExactlyDataAndExitEnds) {
+    for (const char* folder : {"", "data"}) {
         test::TempGameFolder elsewhere(false);
         if (*folder) {
             elsewhere.makeFolder(folder);
@@ -70,6 +67,9 @@ TEST_F(StartScreenTest, StartUpNeedsADataFolderNamedExactlyData) {
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_TRUE(navigator.isVisible(Screen::Start));
     EXPECT_FALSE(navigator.quitRequested);
+    start.exit(); // without a question
+    EXPECT_TRUE(navigator.quitRequested);
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
@@ -81,32 +81,27 @@ TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
 
     using A = std::array<bool, kMenuButtonCount>;
     const struct {
-        const char* name;
-        std::function<void()> enter;
+        ContextKind kind;
+        const char* name; // chosen from the list
         const char* folder;
         std::string_view heading;
         A enabled; // promotions, wrestlers, start date, venues, dates, scenario, info
     } cases[] = {
-        {"new game", [&] { start.editNewGameData(); }, "\\Data\\", kHeadingNewGame,
+        {ContextKind::Scenario, "Old Times", "\\Scenarios\\Old Times\\", kHeadingScenario,
+         A{true, true, true, true, true, true, true}},
+        {ContextKind::SavedGame, "Season Two", "\\Season Two\\", kHeadingSavedGame,
+         A{false, true, false, false, true, false, false}},
+        {ContextKind::NewGameData, "new game after a saved game", "\\Data\\", kHeadingNewGame,
          A{true, true, true, true, true, false, false}},
-        {"scenario",
-         [&] {
-             start.editScenario();
-             choose("Old Times");
-         },
-         "\\Scenarios\\Old Times\\", kHeadingScenario, A{true, true, true, true, true, true, true}},
-        {"saved game",
-         [&] {
-             start.editSavedGame();
-             choose("Season Two");
-         },
-         "\\Season Two\\", kHeadingSavedGame, A{false, true, false, false, true, false, false}},
-        {"new game after a saved game", [&] { start.editNewGameData(); }, "\\Data\\",
-         kHeadingNewGame, A{true, true, true, true, true, false, false}},
     };
     ASSERT_TRUE(start.startUp());
     for (const auto& c : cases) {
-        c.enter();
+        if (c.kind == ContextKind::NewGameData) {
+            start.editNewGameData();
+        } else {
+            c.kind == ContextKind::Scenario ? start.editScenario() : start.editSavedGame();
+            choose(c.name);
+        }
         EXPECT_EQ(editor.context.folder(), c.folder) << c.name;
         EXPECT_EQ(menu.heading(), c.heading) << c.name;
         EXPECT_EQ(enabled(), c.enabled) << c.name;
@@ -122,9 +117,19 @@ TEST_F(StartScreenTest, EachContextSetsFolderHeadingAndEnabledButtons) {
 }
 
 TEST_F(StartScreenTest, ScenarioListIsMadeWhenMissingAndOkWithoutChoiceSaysSo) {
+    {
+        test::FailNext fail(test::Op::MakeFolder, EACCES);
+        start.editScenario();
+    }
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"The folder \"" + game.path("Scenarios").string() +
+                                       "\" could not be created (Permission denied)."});
+    EXPECT_EQ(lastShown().icon, Icon::Exclamation);
+    EXPECT_TRUE(start.choosing()) << "an empty list";
+
+    dialogs.clear();
     start.editScenario();
     EXPECT_TRUE(game.exists("Scenarios"));
-    EXPECT_TRUE(start.choosing());
     EXPECT_EQ(start.listHeading(), "Choose a Scenario to Edit");
     EXPECT_TRUE(start.items().empty());
     start.ok();
@@ -145,141 +150,81 @@ TEST_F(StartScreenTest, ScenarioListIsMadeWhenMissingAndOkWithoutChoiceSaysSo) {
     EXPECT_EQ(editor.context.folder(), "\\Data\\") << "Cancel chooses nothing";
 }
 
-TEST_F(StartScreenTest, ScenarioMissingBaseFilesIsRepairedWithTwoMessagesInOrder) {
+TEST_F(StartScreenTest, ScenarioMissingBaseFilesIsRepairedFromTheDataFolder) {
+    game.makeFolder("Scenarios/Both Missing");
+    game.makeFolder("Scenarios/Venues Missing");
+    game.write("Scenarios/Venues Missing/maindata.bm1", "own");
+    const auto enter = [&](const std::string& scenario) {
+        menu.backToMenu();
+        dialogs.clear();
+        start.editScenario();
+        choose(scenario);
+        EXPECT_EQ(navigator.current(), Screen::EditingMenu) << scenario;
+    };
+
+    // Nothing to copy from: each missing file is named, and nothing is made.
+    enter("Both Missing");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    for (const auto& [shown, source] : {std::pair{dialogs.shown()[0], "Data/maindata.bm1"},
+                                        std::pair{dialogs.shown()[1], "Data/venues.txt"}}) {
+        EXPECT_NE(shown.text.find(game.path(source).string()), std::string::npos) << shown.text;
+        EXPECT_EQ(shown.icon, Icon::Exclamation);
+    }
+    EXPECT_FALSE(game.exists("Scenarios/Both Missing/maindata.bm1"));
+
     const std::string mainData = "line0\r\nline1\r\nWednesday\r\n18\r\nAugust\r\n2004\r\n\xe9\r\n";
     const std::string venues = "Hall\r\nTown, State\r\nTown\r\n900\r\nUSA\r\nNone\r\n";
     game.write("Data/maindata.bm1", mainData);
     game.write("Data/venues.txt", venues);
-    game.makeFolder("Scenarios/Both Missing");
-    game.makeFolder("Scenarios/Venues Missing");
-    game.write("Scenarios/Venues Missing/maindata.bm1", "own");
-
-    start.editScenario();
-    choose("Both Missing");
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].text, kMainDataRepaired);
-    EXPECT_EQ(dialogs.shown()[1].text, kVenuesRepaired);
+    enter("Both Missing");
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{kMainDataRepaired, kVenuesRepaired}));
     for (const auto& shown : dialogs.shown()) {
         EXPECT_EQ(shown.icon, Icon::Information);
         EXPECT_EQ(shown.title, "BM 1.3 Official Editor");
     }
     EXPECT_EQ(game.read("Scenarios/Both Missing/maindata.bm1"), mainData);
     EXPECT_EQ(game.read("Scenarios/Both Missing/venues.txt"), venues);
-    EXPECT_EQ(navigator.current(), Screen::EditingMenu);
 
-    menu.backToMenu();
-    dialogs.clear();
-    start.editScenario();
-    choose("Venues Missing");
+    enter("Venues Missing");
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kVenuesRepaired});
     EXPECT_EQ(game.read("Scenarios/Venues Missing/maindata.bm1"), "own");
 
-    menu.backToMenu();
-    dialogs.clear();
-    start.editScenario();
-    choose("Both Missing");
-    EXPECT_TRUE(dialogs.shown().empty()) << "nothing to repair the second time";
-}
-
-TEST_F(StartScreenTest, AScenariosFolderThatCannotBeMadeIsNamedAndTheListStaysEmpty) {
-    test::FailNext fail(test::Op::MakeFolder, EACCES);
-    start.editScenario();
-    EXPECT_EQ(dialogs.texts(),
-              std::vector<std::string>{"The folder \"" + game.path("Scenarios").string() +
-                                       "\" could not be created (Permission "
-                                       "denied)."});
-    EXPECT_EQ(lastShown().icon, Icon::Exclamation);
-    EXPECT_TRUE(start.choosing());
-    EXPECT_TRUE(start.items().empty());
-}
-
-// Whichever step of a repair copy fails, the user is told which file and why,
-// the other file is still repaired, and no half-made file is left.
-TEST_F(StartScreenTest, ARepairCopyThatFailsIsNamedAndLeavesNoPartialFile) {
-    const std::map<std::string, std::string> data{{"maindata.bm1", "main\r\n"},
-                                                  {"venues.txt", "venues\r\n"}};
-    for (const auto& [name, bytes] : data) {
-        game.write("Data/" + name, bytes);
+    // A copy that fails is named with the system's reason; the other file is
+    // still repaired, and no half-made file is left.
+    const std::string failed = "Scenarios/Both Missing/maindata.bm1";
+    fs::remove(game.path(failed));
+    fs::remove(game.path("Scenarios/Both Missing/venues.txt"));
+    {
+        test::FailNext fail(test::Op::Rename);
+        enter("Both Missing");
     }
-    game.makeFolder("Scenarios/Bare");
-    test::forEachFailingStep(
-        [&] {
-            for (const auto& entry : data) {
-                fs::remove(game.path("Scenarios/Bare/" + entry.first));
-            }
-            menu.backToMenu();
-            dialogs.clear();
-        },
-        [&] {
-            start.editScenario();
-            choose("Bare");
-        },
-        [&](const test::FailedStep& step) {
-            ASSERT_EQ(dialogs.shown().size(), 2u) << step.name();
-            int failures = 0;
-            for (const auto& shown : dialogs.shown()) {
-                if (shown.icon == Icon::Critical) {
-                    ++failures;
-                    const bool why = shown.text.find(strerror(EIO)) != std::string::npos ||
-                                     shown.text.find("not enough memory") != std::string::npos;
-                    EXPECT_TRUE(why) << shown.text;
-                    EXPECT_NE(shown.text.find(game.path("").string()), std::string::npos);
-                } else {
-                    EXPECT_TRUE(shown.text == kMainDataRepaired || shown.text == kVenuesRepaired);
-                }
-            }
-            EXPECT_EQ(failures, 1) << step.name();
-            for (const auto& [name, bytes] : data) {
-                const std::string copy = "Scenarios/Bare/" + name;
-                EXPECT_EQ(game.exists(copy) ? game.read(copy) : bytes, bytes) << step.name();
-            }
-            EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty()) << step.name();
-            EXPECT_EQ(navigator.current(), Screen::EditingMenu);
-        });
-}
-
-TEST_F(StartScreenTest, RepairWithoutTheDataFilesNamesTheMissingFile) {
-    game.makeFolder("Scenarios/Bare");
-    start.editScenario();
-    choose("Bare");
     ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_NE(dialogs.shown()[0].text.find(game.path("Data/maindata.bm1").string()),
-              std::string::npos)
-        << dialogs.shown()[0].text;
-    EXPECT_NE(dialogs.shown()[1].text.find(game.path("Data/venues.txt").string()),
-              std::string::npos)
-        << dialogs.shown()[1].text;
-    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Exclamation);
-    EXPECT_FALSE(game.exists("Scenarios/Bare/maindata.bm1"));
-    EXPECT_EQ(navigator.current(), Screen::EditingMenu);
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
+    EXPECT_NE(dialogs.shown()[0].text.find(game.path(failed).string() + "\": "), std::string::npos);
+    EXPECT_NE(dialogs.shown()[0].text.find(strerror(EIO)), std::string::npos);
+    EXPECT_EQ(dialogs.shown()[1].text, kVenuesRepaired);
+    EXPECT_FALSE(game.exists(failed));
+    EXPECT_TRUE(test::strayTemporaryFiles(game.root()).empty());
 }
 
-TEST_F(StartScreenTest, SavedGamesAreListedByTheFirstLineOfEachMarkerInMarkerOrder) {
+// Saved games are listed by the first line of each marker, in marker order;
+// a marker that is empty or leads outside the game folder is named and left out.
+TEST_F(StartScreenTest, SavedGamesAreListedByTheirMarkersFirstLines) {
     game.write("b.sav", "Game Two\r\nrest\r\nis\r\nignored");
     game.write("a.sav", "Game One");
     game.write("c.SAV", "Not a marker\r\n");
     game.write("d.sav.txt", "Not a marker\r\n");
-    game.makeFolder("Game Two");
-    start.editSavedGame();
-    EXPECT_EQ(start.listHeading(), "Choose a Saved Game to Edit");
-    EXPECT_EQ(start.items(), (std::vector<std::string>{"Game One", "Game Two"}));
-    EXPECT_TRUE(dialogs.shown().empty());
-    choose("Game Two");
-    EXPECT_EQ(editor.context.folder(), "\\Game Two\\");
-    EXPECT_EQ(editor.context.pathOf("wrestlers.bm1"), game.path("Game Two/wrestlers.bm1"));
-}
-
-TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused) {
     game.write("1.sav", "");
     game.write("2.sav", "\r\nSecond line");
     game.write("3.sav", "..\r\n");
     game.write("4.sav", "C:\\Games\\Save\r\n");
     game.write("5.sav", "\\root\r\n");
     game.write("6.sav", "../up\r\n");
-    game.write("7.sav", "Good Save\r\n");
     game.write("8.sav", "Unix Save\nrest\n");
+    game.makeFolder("Game Two");
     start.editSavedGame();
-    EXPECT_EQ(start.items(), std::vector<std::string>{"Good Save"});
+    EXPECT_EQ(start.listHeading(), "Choose a Saved Game to Edit");
+    EXPECT_EQ(start.items(), (std::vector<std::string>{"Game One", "Game Two"}));
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(lastShown().icon, Icon::Exclamation);
     for (const char* marker : {"1.sav", "2.sav", "3.sav", "4.sav", "5.sav", "6.sav"}) {
@@ -289,14 +234,10 @@ TEST_F(StartScreenTest, MarkersThatAreEmptyOrLeadOutsideTheGameFolderAreRefused)
                                     "bare line feed (LF) instead of CR LF."),
               std::string::npos)
         << lastShown().text;
-    EXPECT_EQ(lastShown().text.find("7.sav"), std::string::npos);
-    EXPECT_TRUE(start.choosing());
-}
-
-TEST_F(StartScreenTest, ExitEndsTheProgramWithoutAQuestion) {
-    start.exit();
-    EXPECT_TRUE(navigator.quitRequested);
-    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(lastShown().text.find("a.sav"), std::string::npos);
+    choose("Game Two");
+    EXPECT_EQ(editor.context.folder(), "\\Game Two\\");
+    EXPECT_EQ(editor.context.pathOf("wrestlers.bm1"), game.path("Game Two/wrestlers.bm1"));
 }
 
 } // namespace

@@ -13,10 +13,14 @@ protected:
 };
 
 TEST_F(Step3Test, AttendancesStoreTheirNumberAndListsTheirLevel) {
+    expectPrompt(step, Step3Field::tvatt, "Max Televised Attendence",
+                 "Please enter the maximum attendence this promotion could attract for a "
+                 "televised show at this point in time.");
+    expectPrompt(step, Step3Field::untvatt, "Max Untelevised Attendence",
+                 "Please enter the maximum attendence this promotion could attract for an "
+                 "untelevised show at this point in time.");
     const std::tuple<Step3Field, const char*, int, const char*> prompts[] = {
         {Step3Field::tvatt, "7500 fans", 41, "7500"},
-        {Step3Field::untvatt, "abc", 40, "0"},
-        {Step3Field::tvatt, "2.5", 41, "2.5"},
         {Step3Field::untvatt, "12,000", 40, "12"},
     };
     for (const auto& [field, reply, at, stored] : prompts) {
@@ -24,16 +28,6 @@ TEST_F(Step3Test, AttendancesStoreTheirNumberAndListsTheirLevel) {
         expectChanges([&] { step.edit(field); }, {{at, stored}});
         EXPECT_EQ(step.shown(field), stored);
     }
-    const auto& s = dialogs.shown();
-    EXPECT_EQ(std::tuple(s[0].title, s[0].text, s[0].initial),
-              std::tuple("Max Televised Attendence",
-                         "Please enter the maximum attendence this promotion could attract for a "
-                         "televised show at this point in time.",
-                         "300"));
-    EXPECT_EQ(std::tuple(s[1].title, s[1].text),
-              std::tuple("Max Untelevised Attendence",
-                         "Please enter the maximum attendence this promotion could attract for an "
-                         "untelevised show at this point in time."));
 
     const std::tuple<Production, int, test::LineChanges> lists[] = {
         {Production::primaryprod, 0, {{42, "1"}}},

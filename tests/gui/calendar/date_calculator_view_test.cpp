@@ -13,7 +13,7 @@ using Part = DateCalculatorView::Part;
 
 class DateCalculatorViewTest : public test::GuiTest {};
 
-TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
+TEST_F(DateCalculatorViewTest, DateCalculatorWiring) {
     DateCalculatorView& view = app.view<DateCalculatorView>();
     ASSERT_TRUE(app.start());
     app.editor().calculator.open();
@@ -23,7 +23,6 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Date Calculator"));
     const QStringList captions{"Day", "Number", "Month", "Year"};
     for (const Row row : {Row::TitleWon, Row::GameStart}) {
-        EXPECT_FALSE(view.rowBox(row)->title().isEmpty());
         for (int i = 0; i < 4; ++i) {
             QComboBox* list = view.list(row, static_cast<Part>(i));
             EXPECT_EQ(list->currentIndex(), -1) << i;
@@ -32,7 +31,10 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
             EXPECT_EQ(list->accessibleDescription(), view.rowBox(row)->title());
         }
     }
-    EXPECT_EQ(view.calculateButton->text(), QStringLiteral("Calculate"));
+    EXPECT_EQ(view.rowBox(Row::TitleWon)->title() + "|" + view.rowBox(Row::GameStart)->title() +
+                  "|" + view.calculateButton->text(),
+              QStringLiteral("Enter The Date The Wrestler(s) Won The Title|Enter The Start Date Of "
+                             "The Game|Calculate"));
     screenshot(&view, "date_calculator_unchosen");
 
     const auto choose = [&](Row row, const QStringList& date) {
@@ -44,15 +46,9 @@ TEST_F(DateCalculatorViewTest, OpensBesideTheCallingScreenAndCounts) {
     choose(Row::TitleWon, {"Thursday", "1", "January", "2004"});
     choose(Row::GameStart, {"Saturday", "1", "January", "2005"});
     QTest::keyClick(view.calculateButton, Qt::Key_Return);
-    EXPECT_TRUE(view.result->text().endsWith(QStringLiteral(": 366")))
-        << view.result->text().toStdString();
+    EXPECT_EQ(view.result->text(), QStringLiteral("Number Of Days Between The Dates: 366"));
     EXPECT_LE(view.frameGeometry().width(), 1366);
     screenshot(&view, "date_calculator");
-
-    choose(Row::GameStart, {"Wednesday", "31", "December", "2003"});
-    click(view.calculateButton);
-    EXPECT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_TRUE(view.result->text().isEmpty());
 
     QTest::keyClick(view.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
