@@ -115,7 +115,8 @@ void checkContracts(const context::EditingContext& context, const StartDate& sta
         report.problem(DateFinding::File, file,
                        {"* ", status.message(), " No contract expiry dates can be checked. *"});
     };
-    // Read a piece at a time: two values of each wrestler are all it needs.
+    // Read a piece at a time: the expiry date is all it needs of most
+    // wrestlers, the name only of those it lists.
     platform::FileWindow bytes;
     if (auto status = bytes.open(path); !status) {
         unreadable(status);
@@ -124,12 +125,16 @@ void checkContracts(const context::EditingContext& context, const StartDate& sta
     const Report::Mark before = report.mark();
     std::size_t listed = 0;
     std::size_t wrestlers = 0;
-    roster::RecordWalk walk(bytes, {Field::names, Field::expires});
+    roster::RecordWalk walk(bytes, {Field::expires});
     while (walk.next()) {
         ++wrestlers;
-        const std::string_view name = walk.value(0);
-        const std::string_view expires = walk.value(1);
-        switch (judgeExpiry(expires, start)) {
+        const std::string_view expires = walk.value(0);
+        const Expiry expiry = judgeExpiry(expires, start);
+        if (expiry == Expiry::Ok) {
+            continue;
+        }
+        const std::string_view name = roster::fieldOf(walk.record(), Field::names);
+        switch (expiry) {
         case Expiry::BeforeStart:
             report.problem(DateFinding::ContractExpiry, name,
                            {"* ", name, "'s contract expires before the start date. *"});
@@ -184,21 +189,24 @@ void checkBigShows(const context::EditingContext& context, const StartDate& star
         return;
     }
     bool anyProblem = false;
-    for (const auto& name : platform::listFiles(context.pathOf(), promotion::kPromotionPattern)) {
-        const auto path = context.pathOf(name);
-        platform::Lines lines;
+    const auto folder = context.pathOf();
+    for (const auto& name : platform::listFiles(folder, promotion::kPromotionPattern)) {
+        const auto path = folder / name;
+        std::string bytes;
         std::string problem;
         DateFinding kind = DateFinding::File;
-        if (auto status = platform::readFirstLines(path, line::dateofshow + 1, lines); !status) {
+        std::string_view show;
+        if (auto status = platform::readFirstBytes(path, line::dateofshow + 1, bytes); !status) {
             problem = "* " + status.message() + " *";
-        } else if (lines.size() <= line::nameofbigshow) {
+        } else if (!platform::lineAt(bytes, line::nameofbigshow, show)) {
             problem = "* The promotion file " + name + " has only " +
-                      countOf(lines.size(), "line") + ", too few to hold a Next Big Show. *";
-        } else if (lines[line::nameofbigshow] == "None") {
+                      countOf(platform::lineCount(bytes), "line") +
+                      ", too few to hold a Next Big Show. *";
+        } else if (show == "None") {
             continue;
         } else {
-            const std::string_view date =
-                lines.size() > line::dateofshow ? std::string_view(lines[line::dateofshow]) : "";
+            std::string_view date;
+            platform::lineAt(bytes, line::dateofshow, date);
             if (calendar::inNextBigShowWindow(start.weekday, start.day, start.month, start.year,
                                               date)) {
                 continue;

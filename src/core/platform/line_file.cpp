@@ -92,6 +92,8 @@ Status readWhole(const fs::path& path, std::string& bytes) {
     return Status::success();
 }
 
+} // namespace
+
 std::size_t lineCount(std::string_view bytes) {
     const auto ends = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
     const bool unended =
@@ -99,7 +101,44 @@ std::size_t lineCount(std::string_view bytes) {
     return ends + (unended ? 1 : 0);
 }
 
-} // namespace
+bool lineAt(std::string_view bytes, std::size_t index, std::string_view& line) {
+    // Whole blocks are skipped by counting their line ends, a loop that
+    // compilers turn into vector code; the rest is looked at byte by byte.
+    constexpr std::size_t kBlock = 64;
+    const char* const p = bytes.data();
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    std::size_t left = index; // line ends still to pass
+    while (left > 0 && n - i >= kBlock) {
+        unsigned char inBlock = 0;
+        for (std::size_t j = 0; j < kBlock; ++j) {
+            inBlock = static_cast<unsigned char>(inBlock + (p[i + j] == '\r'));
+        }
+        if (inBlock >= left) {
+            break;
+        }
+        left -= inBlock;
+        i += kBlock;
+        if (p[i - 1] == '\r' && i < n && p[i] == '\n') {
+            ++i; // a CR LF across the blocks' border is one line end
+        }
+    }
+    for (; left > 0 && i < n; ++i) {
+        if (p[i] == '\r') {
+            --left;
+            if (i + 1 < n && p[i + 1] == '\n') {
+                ++i;
+            }
+        }
+    }
+    // An empty last line without an ending is no line.
+    if (left > 0 || i == n) {
+        return false;
+    }
+    const std::size_t end = bytes.find('\r', i);
+    line = bytes.substr(i, (end == std::string_view::npos ? n : end) - i);
+    return true;
+}
 
 Lines splitLines(std::string_view bytes) {
     Lines lines;
@@ -172,6 +211,19 @@ Status readLines(const fs::path& path, Lines& lines) {
 }
 
 Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
+    std::string bytes;
+    if (auto status = readFirstBytes(path, count, bytes); !status) {
+        return status;
+    }
+    Lines all = splitLines(bytes);
+    if (all.size() > count) {
+        all.resize(count);
+    }
+    lines = std::move(all);
+    return Status::success();
+}
+
+Status readFirstBytes(const fs::path& path, std::size_t count, std::string& bytes) {
     os::File file;
     os::Entry entry;
     if (auto status = openToRead(path, file, entry); !status) {
@@ -180,26 +232,22 @@ Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
     // Read until `count` line ends have been seen, or a sane limit for a few
     // lines is reached; a large file is never loaded for its first line.
     constexpr std::size_t kLimit = 1024 * 1024;
-    std::string bytes;
+    std::string read;
     std::size_t ends = 0;
     char chunk[4096];
-    while (ends < count && bytes.size() < kLimit) {
+    while (ends < count && read.size() < kLimit) {
         std::size_t got = 0;
         if (const os::Error error =
-                file.read(chunk, std::min(sizeof chunk, kLimit - bytes.size()), got)) {
+                file.read(chunk, std::min(sizeof chunk, kLimit - read.size()), got)) {
             return readFailure(path, error);
         }
         if (got == 0) {
             break;
         }
-        bytes.append(chunk, got);
+        read.append(chunk, got);
         ends += static_cast<std::size_t>(std::count(chunk, chunk + got, '\r'));
     }
-    Lines all = splitLines(bytes);
-    if (all.size() > count) {
-        all.resize(count);
-    }
-    lines = std::move(all);
+    bytes = std::move(read);
     return Status::success();
 }
 

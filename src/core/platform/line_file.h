@@ -40,6 +40,17 @@ Status readLines(const std::filesystem::path& path, Lines& lines);
 // Reads no more than the first `count` lines, without loading a large file.
 Status readFirstLines(const std::filesystem::path& path, std::size_t count, Lines& lines);
 
+// The bytes that readFirstLines splits (perhaps a few lines more), for a
+// reader that wants only some of the lines: no line is copied.
+Status readFirstBytes(const std::filesystem::path& path, std::size_t count, std::string& bytes);
+
+// How many lines splitLines would make of `bytes`.
+std::size_t lineCount(std::string_view bytes);
+
+// Line `index` (from 0) of `bytes` as splitLines would give it; false when
+// there are no more lines than `index`.
+bool lineAt(std::string_view bytes, std::size_t index, std::string_view& line);
+
 namespace os {
 class File;
 }
