@@ -7,6 +7,8 @@
 #include "core/roster/roster.h"
 #include "core/roster/roster_screen.h"
 
+#include <array>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace bm::roster;
     using bm::fuzz::require;
@@ -21,20 +23,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             require(record.get(static_cast<Field>(f)).find('\r') == std::string_view::npos);
         }
     }
-    // The record walk of the whole-folder checks reads every value as loading does.
-    std::size_t i = 0;
-    scanRecords(bytes, [&](std::string_view record) {
-        for (std::size_t f = 0; f < kFieldCount; ++f) {
-            const auto field = static_cast<Field>(f);
-            if (i >= roster.size() || fieldOf(record, field) != roster[i].get(field)) {
-                std::abort();
+    // The record walk reads every value as loading does, whichever fields it
+    // is asked for: all of them (each found after the one before), or a few
+    // (found block by block).
+    for (const bool all : {true, false}) {
+        RecordWalk walk =
+            all ? RecordWalk(bytes, {Field::names,      Field::shortname,    Field::promotion,
+                                     Field::brand,      Field::gender,       Field::pop,
+                                     Field::ent,        Field::desc,         Field::expires,
+                                     Field::wages,      Field::indybookings, Field::bookingfee,
+                                     Field::multiproms, Field::roles,        Field::faceheel,
+                                     Field::finisher,   Field::finishertype, Field::tagteam,
+                                     Field::stable,     Field::injury,       Field::status,
+                                     Field::cond,       Field::manager,      Field::ringstyle,
+                                     Field::morale,     Field::retire,       Field::micskills,
+                                     Field::hardcore,   Field::weight,       Field::charisma,
+                                     Field::basecountry})
+                : RecordWalk(bytes, {Field::expires, Field::names, Field::status});
+        std::size_t i = 0;
+        for (; walk.next(); ++i) {
+            for (std::size_t f = 0; f < kFieldCount; ++f) {
+                const auto field = static_cast<Field>(f);
+                require(i < roster.size() && fieldOf(walk.record(), field) == roster[i].get(field));
+            }
+            const std::size_t asked = all ? kFieldCount : 3;
+            for (std::size_t v = 0; v < asked; ++v) {
+                const Field field =
+                    all ? static_cast<Field>(v)
+                        : std::array{Field::expires, Field::names, Field::status}[v];
+                require(walk.value(v) == roster[i].get(field));
             }
         }
-        ++i;
-        return true;
-    });
-    if (i != roster.size()) {
-        std::abort();
+        require(i == roster.size() && walk.damage().empty());
     }
     Roster again;
     require(parseRoster(rosterBytes(roster), "fuzz.bm1", again) && again == roster);

@@ -144,10 +144,11 @@ ContextFindings check(const Target& target) {
     if (target.kind == context::ContextKind::Scenario) {
         found.scenario = checks::checkScenario(context);
     }
-    for (auto& file : platform::listFiles(context.pathOf(), promotion::kPromotionPattern)) {
+    const auto folder = context.pathOf();
+    for (auto& file : platform::listFiles(folder, promotion::kPromotionPattern)) {
         PromotionFindings p;
         promotion::PromotionRecord record;
-        if (auto status = promotion::loadPromotion(context.pathOf(file), record); !status) {
+        if (auto status = promotion::loadPromotion(folder / file, record); !status) {
             p.error = status.message();
         } else {
             p.failures = promotion::failedSaveRules(record);

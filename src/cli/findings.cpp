@@ -1,28 +1,22 @@
 #include "cli/findings.h"
 
+#include "core/text/code_page.h"
+
 #include <algorithm>
-#include <array>
 
 namespace bm::cli {
 namespace {
 
-// Characters of the bytes 0x80..0x9F; the other bytes are their own code points.
-constexpr std::array<char16_t, 32> kHighControls{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 // Report text for a terminal: UTF-8, and "\n" for the reports' CR LF.
 std::string display(std::string_view bytes) {
-    std::string text = toUtf8(bytes);
+    const std::string utf8 = text::toUtf8(bytes);
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
             continue;
         }
-        out += text[i];
+        out += utf8[i];
     }
     return out;
 }
@@ -51,9 +45,9 @@ std::string ended(std::string text) {
 
 // A JSON string of data bytes.
 std::string json(std::string_view bytes) {
-    const std::string text = toUtf8(bytes);
+    const std::string utf8 = text::toUtf8(bytes);
     std::string out = "\"";
-    for (const char c : text) {
+    for (const char c : utf8) {
         switch (c) {
         case '"':
             out += "\\\"";
@@ -105,26 +99,6 @@ bool ContextFindings::foundAnything() const {
            std::any_of(promotions.begin(), promotions.end(), [](const PromotionFindings& p) {
                return !p.error.empty() || !p.failures.empty();
            });
-}
-
-std::string toUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        const char32_t c = u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : u;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::string plainReport(const std::vector<ContextFindings>& contexts) {

@@ -35,8 +35,4 @@ std::string plainReport(const std::vector<ContextFindings>& contexts);
 // The same findings as one JSON document, for tools.
 std::string jsonReport(const std::vector<ContextFindings>& contexts);
 
-// The data files' single-byte text (Windows-1252) in UTF-8; every byte has
-// its character, as in the editor's windows.
-std::string toUtf8(std::string_view bytes);
-
 } // namespace bm::cli

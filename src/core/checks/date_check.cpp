@@ -41,9 +41,25 @@ public:
         check_.report += t;
         check_.report += kLineEnd;
     }
-    void problem(DateFinding kind, std::string_view subject, std::string line) {
-        this->line(line);
-        check_.problems.push_back({kind, std::string(subject), std::move(line)});
+    // A problem's line, made of `parts`, is written straight into the report.
+    void problem(DateFinding kind, std::string_view subject,
+                 std::initializer_list<std::string_view> parts) {
+        const std::size_t from = check_.report.size();
+        for (const std::string_view part : parts) {
+            check_.report += part;
+        }
+        check_.problems.push_back({kind, std::string(subject), check_.report.substr(from)});
+        check_.report += kLineEnd;
+    }
+
+    // What has been reported so far, to take back what turns out unfounded.
+    struct Mark {
+        std::size_t report, problems;
+    };
+    Mark mark() const { return {check_.report.size(), check_.problems.size()}; }
+    void rollBack(Mark mark) {
+        check_.report.resize(mark.report);
+        check_.problems.resize(mark.problems);
     }
 
 private:
@@ -95,52 +111,67 @@ void checkContracts(const context::EditingContext& context, const StartDate& sta
     using roster::Field;
     const std::string_view file = roster::kWrestlersFile;
     const auto path = context.pathOf(file);
-    std::string bytes;
-    if (auto status = platform::readFileBytes(path, bytes); !status) {
+    const auto unreadable = [&](const platform::Status& status) {
         report.problem(DateFinding::File, file,
-                       "* " + status.message() + " No contract expiry dates can be checked. *");
+                       {"* ", status.message(), " No contract expiry dates can be checked. *"});
+    };
+    // Read a piece at a time: the expiry date is all it needs of most
+    // wrestlers, the name only of those it lists.
+    platform::FileWindow bytes;
+    if (auto status = bytes.open(path); !status) {
+        unreadable(status);
         return;
     }
-    if (bytes.empty()) {
-        report.line(kNoWrestlers);
-        return;
-    }
+    const Report::Mark before = report.mark();
     std::size_t listed = 0;
     std::size_t wrestlers = 0;
-    const std::string damage = roster::scanRecords(bytes, [&](std::string_view record) {
+    roster::RecordWalk walk(bytes, {Field::expires});
+    while (walk.next()) {
         ++wrestlers;
-        const std::string_view name = roster::fieldOf(record, Field::names);
-        const std::string_view expires = roster::fieldOf(record, Field::expires);
-        switch (judgeExpiry(expires, start)) {
+        const std::string_view expires = walk.value(0);
+        const Expiry expiry = judgeExpiry(expires, start);
+        if (expiry == Expiry::Ok) {
+            continue;
+        }
+        const std::string_view name = roster::fieldOf(walk.record(), Field::names);
+        switch (expiry) {
         case Expiry::BeforeStart:
             report.problem(DateFinding::ContractExpiry, name,
-                           "* " + std::string(name) +
-                               "'s contract expires before the start date. *");
+                           {"* ", name, "'s contract expires before the start date. *"});
             ++listed;
             break;
         case Expiry::Unreadable:
             report.problem(DateFinding::UnreadableExpiry, name,
-                           "* " + std::string(name) + "'s contract expiry date \"" +
-                               std::string(expires) +
-                               "\" is not a month name followed by a four-digit year. *");
+                           {"* ", name, "'s contract expiry date \"", expires,
+                            "\" is not a month name followed by a four-digit year. *"});
             ++listed;
             break;
         case Expiry::Ok:
             break;
         }
-        return true;
-    });
+    }
+    if (!walk.status()) {
+        // As when the file cannot be opened: nothing of it is reported.
+        report.rollBack(before);
+        unreadable(walk.status());
+        return;
+    }
+    if (bytes.bytesRead() == 0) {
+        report.line(kNoWrestlers);
+        return;
+    }
     const bool tooMany = wrestlers > roster::kMaxWrestlers;
     if (tooMany) {
         report.problem(DateFinding::File, file,
-                       "* The file " + quoted(path) + " holds " + std::to_string(wrestlers) +
-                           " wrestlers, more than the " + std::to_string(roster::kMaxWrestlers) +
-                           " that the game can use. *");
+                       {"* The file ", quoted(path), " holds ", std::to_string(wrestlers),
+                        " wrestlers, more than the ", std::to_string(roster::kMaxWrestlers),
+                        " that the game can use. *"});
     }
+    const std::string& damage = walk.damage();
     if (!damage.empty()) {
-        report.problem(DateFinding::File, file,
-                       "* The file " + quoted(path) + " cannot be checked to its end: " + damage +
-                           " *");
+        report.problem(
+            DateFinding::File, file,
+            {"* The file ", quoted(path), " cannot be checked to its end: ", damage, " *"});
     }
     if (listed > 0) {
         report.line({});
@@ -158,21 +189,24 @@ void checkBigShows(const context::EditingContext& context, const StartDate& star
         return;
     }
     bool anyProblem = false;
-    for (const auto& name : platform::listFiles(context.pathOf(), promotion::kPromotionPattern)) {
-        const auto path = context.pathOf(name);
-        platform::Lines lines;
+    const auto folder = context.pathOf();
+    for (const auto& name : platform::listFiles(folder, promotion::kPromotionPattern)) {
+        const auto path = folder / name;
+        std::string bytes;
         std::string problem;
         DateFinding kind = DateFinding::File;
-        if (auto status = platform::readFirstLines(path, line::dateofshow + 1, lines); !status) {
+        std::string_view show;
+        if (auto status = platform::readFirstBytes(path, line::dateofshow + 1, bytes); !status) {
             problem = "* " + status.message() + " *";
-        } else if (lines.size() <= line::nameofbigshow) {
+        } else if (!platform::lineAt(bytes, line::nameofbigshow, show)) {
             problem = "* The promotion file " + name + " has only " +
-                      countOf(lines.size(), "line") + ", too few to hold a Next Big Show. *";
-        } else if (lines[line::nameofbigshow] == "None") {
+                      countOf(platform::lineCount(bytes), "line") +
+                      ", too few to hold a Next Big Show. *";
+        } else if (show == "None") {
             continue;
         } else {
-            const std::string_view date =
-                lines.size() > line::dateofshow ? std::string_view(lines[line::dateofshow]) : "";
+            std::string_view date;
+            platform::lineAt(bytes, line::dateofshow, date);
             if (calendar::inNextBigShowWindow(start.weekday, start.day, start.month, start.year,
                                               date)) {
                 continue;
@@ -183,7 +217,7 @@ void checkBigShows(const context::EditingContext& context, const StartDate& star
                       name + ". *";
         }
         report.line({});
-        report.problem(kind, name, std::move(problem));
+        report.problem(kind, name, {problem});
         anyProblem = true;
     }
     report.text(kLineEnd);
@@ -198,7 +232,7 @@ DateCheck checkDates(const context::EditingContext& context) {
     StartDate start;
     if (const std::string why = readStartDate(context, start); !why.empty()) {
         report.problem(DateFinding::File, context::maindata::kFileName,
-                       "* " + why + " No dates can be checked without the start date. *");
+                       {"* ", why, " No dates can be checked without the start date. *"});
         return check;
     }
     checkContracts(context, start, report);

@@ -3,6 +3,7 @@
 #include "core/platform/os.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -91,6 +92,8 @@ Status readWhole(const fs::path& path, std::string& bytes) {
     return Status::success();
 }
 
+} // namespace
+
 std::size_t lineCount(std::string_view bytes) {
     const auto ends = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
     const bool unended =
@@ -98,7 +101,44 @@ std::size_t lineCount(std::string_view bytes) {
     return ends + (unended ? 1 : 0);
 }
 
-} // namespace
+bool lineAt(std::string_view bytes, std::size_t index, std::string_view& line) {
+    // Whole blocks are skipped by counting their line ends, a loop that
+    // compilers turn into vector code; the rest is looked at byte by byte.
+    constexpr std::size_t kBlock = 64;
+    const char* const p = bytes.data();
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    std::size_t left = index; // line ends still to pass
+    while (left > 0 && n - i >= kBlock) {
+        unsigned char inBlock = 0;
+        for (std::size_t j = 0; j < kBlock; ++j) {
+            inBlock = static_cast<unsigned char>(inBlock + (p[i + j] == '\r'));
+        }
+        if (inBlock >= left) {
+            break;
+        }
+        left -= inBlock;
+        i += kBlock;
+        if (p[i - 1] == '\r' && i < n && p[i] == '\n') {
+            ++i; // a CR LF across the blocks' border is one line end
+        }
+    }
+    for (; left > 0 && i < n; ++i) {
+        if (p[i] == '\r') {
+            --left;
+            if (i + 1 < n && p[i + 1] == '\n') {
+                ++i;
+            }
+        }
+    }
+    // An empty last line without an ending is no line.
+    if (left > 0 || i == n) {
+        return false;
+    }
+    const std::size_t end = bytes.find('\r', i);
+    line = bytes.substr(i, (end == std::string_view::npos ? n : end) - i);
+    return true;
+}
 
 Lines splitLines(std::string_view bytes) {
     Lines lines;
@@ -171,6 +211,19 @@ Status readLines(const fs::path& path, Lines& lines) {
 }
 
 Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
+    std::string bytes;
+    if (auto status = readFirstBytes(path, count, bytes); !status) {
+        return status;
+    }
+    Lines all = splitLines(bytes);
+    if (all.size() > count) {
+        all.resize(count);
+    }
+    lines = std::move(all);
+    return Status::success();
+}
+
+Status readFirstBytes(const fs::path& path, std::size_t count, std::string& bytes) {
     os::File file;
     os::Entry entry;
     if (auto status = openToRead(path, file, entry); !status) {
@@ -179,26 +232,93 @@ Status readFirstLines(const fs::path& path, std::size_t count, Lines& lines) {
     // Read until `count` line ends have been seen, or a sane limit for a few
     // lines is reached; a large file is never loaded for its first line.
     constexpr std::size_t kLimit = 1024 * 1024;
-    std::string bytes;
+    std::string read;
     std::size_t ends = 0;
     char chunk[4096];
-    while (ends < count && bytes.size() < kLimit) {
+    while (ends < count && read.size() < kLimit) {
         std::size_t got = 0;
         if (const os::Error error =
-                file.read(chunk, std::min(sizeof chunk, kLimit - bytes.size()), got)) {
+                file.read(chunk, std::min(sizeof chunk, kLimit - read.size()), got)) {
             return readFailure(path, error);
         }
         if (got == 0) {
             break;
         }
-        bytes.append(chunk, got);
+        read.append(chunk, got);
         ends += static_cast<std::size_t>(std::count(chunk, chunk + got, '\r'));
     }
-    Lines all = splitLines(bytes);
-    if (all.size() > count) {
-        all.resize(count);
+    bytes = std::move(read);
+    return Status::success();
+}
+
+FileWindow::FileWindow() = default;
+FileWindow::~FileWindow() = default;
+
+Status FileWindow::open(const fs::path& path) {
+    auto file = std::make_unique<os::File>();
+    os::Entry entry;
+    if (auto status = openToRead(path, *file, entry); !status) {
+        return status;
     }
-    lines = std::move(all);
+    if (entry.size > kMaxDataFileBytes) {
+        return tooLarge(path);
+    }
+    // A small file fits whole, with a byte to spare to see its end in one
+    // more read; a large one is read a piece at a time that the cache holds.
+    constexpr std::size_t kPiece = 256 * 1024;
+    const std::size_t room = std::min(static_cast<std::size_t>(entry.size) + 1, kPiece);
+    try {
+        os::claimMemory();
+        buffer_ = std::make_unique_for_overwrite<char[]>(room);
+    } catch (const std::bad_alloc&) {
+        return noMemory(path);
+    }
+    file_ = std::move(file);
+    path_ = path;
+    room_ = room;
+    begin_ = end_ = 0;
+    read_ = 0;
+    atEnd_ = false;
+    return Status::success();
+}
+
+Status FileWindow::readMore(std::size_t count) {
+    begin_ += std::min(count, end_ - begin_);
+    if (atEnd_ || !file_) {
+        return Status::success();
+    }
+    if (end_ == room_) {
+        const std::size_t held = end_ - begin_;
+        // Twice the room when what is held fills more than half of it, so
+        // that one long record costs a few reads, not one per piece.
+        if (held > room_ / 2) {
+            try {
+                os::claimMemory();
+                const std::size_t room =
+                    std::min(room_ * 2, static_cast<std::size_t>(kMaxDataFileBytes) + 1);
+                auto bigger = std::make_unique_for_overwrite<char[]>(room);
+                std::memcpy(bigger.get(), buffer_.get() + begin_, held);
+                buffer_ = std::move(bigger);
+                room_ = room;
+            } catch (const std::bad_alloc&) {
+                return noMemory(path_);
+            }
+        } else {
+            std::memmove(buffer_.get(), buffer_.get() + begin_, held);
+        }
+        begin_ = 0;
+        end_ = held;
+    }
+    std::size_t got = 0;
+    if (const os::Error error = file_->read(buffer_.get() + end_, room_ - end_, got)) {
+        return readFailure(path_, error);
+    }
+    end_ += got;
+    read_ += got;
+    atEnd_ = got == 0;
+    if (read_ > kMaxDataFileBytes) {
+        return tooLarge(path_);
+    }
     return Status::success();
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,53 @@ Status readLines(const std::filesystem::path& path, Lines& lines);
 
 // Reads no more than the first `count` lines, without loading a large file.
 Status readFirstLines(const std::filesystem::path& path, std::size_t count, Lines& lines);
+
+// The bytes that readFirstLines splits (perhaps a few lines more), for a
+// reader that wants only some of the lines: no line is copied.
+Status readFirstBytes(const std::filesystem::path& path, std::size_t count, std::string& bytes);
+
+// How many lines splitLines would make of `bytes`.
+std::size_t lineCount(std::string_view bytes);
+
+// Line `index` (from 0) of `bytes` as splitLines would give it; false when
+// there are no more lines than `index`.
+bool lineAt(std::string_view bytes, std::size_t index, std::string_view& line);
+
+namespace os {
+class File;
+}
+
+// A file read front to back in pieces, for a reader that walks a large file
+// once: only the bytes not yet dropped are held. It refuses what
+// readFileBytes refuses, with the same messages.
+class FileWindow {
+public:
+    FileWindow();
+    ~FileWindow();
+    FileWindow(const FileWindow&) = delete;
+    FileWindow& operator=(const FileWindow&) = delete;
+
+    Status open(const std::filesystem::path& path);
+    // The bytes read and not dropped yet.
+    std::string_view bytes() const { return {buffer_.get() + begin_, end_ - begin_}; }
+    // Whether the file's end has been read, so that bytes() ends with it.
+    bool atEnd() const { return atEnd_; }
+    // All the bytes the file has given so far.
+    std::uintmax_t bytesRead() const { return read_; }
+    // Drops the first `count` bytes held and reads more behind the rest; the
+    // room grows when the rest fills it, so a caller never loses what it holds.
+    Status readMore(std::size_t count);
+
+private:
+    std::unique_ptr<os::File> file_;
+    std::filesystem::path path_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t room_ = 0;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::uintmax_t read_ = 0;
+    bool atEnd_ = false;
+};
 
 // Writes the whole file through a temporary file in the same folder that,
 // once synced to the disk, replaces the target; then the folder is synced.

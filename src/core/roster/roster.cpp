@@ -63,108 +63,281 @@ void Roster::erase(std::size_t i) {
 
 namespace {
 
-// The high bit of every byte of the eight at `p` that is a CR.
-std::uint64_t crBytes(const char* p) {
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    const std::uint64_t x = word ^ 0x0D0D0D0D0D0D0D0DULL; // a CR becomes 0
-    return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
-
-// Where the `count`-th CR from `from` on stands (npos when there are fewer);
-// `seen` tells how many were met. A wrestlers file is a million short lines,
-// so bytes are looked at many at a time: blocks counted in a loop that
-// compilers turn into vector code, then words.
-std::size_t nthCr(std::string_view bytes, std::size_t from, std::size_t count, std::size_t& seen) {
-    constexpr std::size_t kBlock = 64;
-    const char* p = bytes.data();
-    const std::size_t n = bytes.size();
-    std::size_t i = from;
-    std::size_t met = 0;
-    while (n - i >= kBlock) {
-        unsigned char inBlock = 0;
-        for (std::size_t j = 0; j < kBlock; ++j) {
-            inBlock = static_cast<unsigned char>(inBlock + (p[i + j] == '\r'));
-        }
-        if (met + inBlock >= count) {
-            break;
-        }
-        met += inBlock;
-        i += kBlock;
-    }
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; n - i >= 8; i += 8) {
-            std::uint64_t crs = crBytes(p + i);
-            // One bit per CR byte, summed by one multiplication (no popcount
-            // instruction is taken for granted).
-            const auto inWord =
-                static_cast<std::size_t>(((crs >> 7) * 0x0101010101010101ULL) >> 56);
-            if (met + inWord >= count) {
-                for (; met + 1 < count; ++met) {
-                    crs &= crs - 1; // drops the first CR left in the word
-                }
-                seen = count;
-                return i + static_cast<std::size_t>(std::countr_zero(crs)) / 8;
-            }
-            met += inWord;
-        }
-    }
-    for (; i < n; ++i) {
-        if (p[i] == '\r' && ++met == count) {
-            seen = met;
-            return i;
-        }
-    }
-    seen = met;
-    return std::string_view::npos;
-}
+constexpr std::size_t kBlock = 64;
 
 // Just past the line end whose CR stands at `cr`.
 std::size_t pastLineEnd(std::string_view bytes, std::size_t cr) {
     return cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? cr + 2 : cr + 1;
 }
 
-} // namespace
+// A wrestlers file is a million short lines, so line ends are looked for many
+// bytes at a time: blocks are counted by loops that compilers turn into
+// vector code, and a line end is picked out of its block without a branch.
+template <std::size_t N> unsigned crsIn(const char* p) {
+    unsigned char count = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        count = static_cast<unsigned char>(count + (p[i] == '\r'));
+    }
+    return count;
+}
 
-std::string scanRecords(std::string_view bytes, const RecordVisitor& visit) {
-    const std::size_t n = bytes.size();
-    std::size_t pos = 0;
-    // The end of the file is looked for only where a record would begin.
-    while (pos < n) {
-        const std::size_t first = pos;
-        std::size_t ends = 0;
-        const std::size_t last = nthCr(bytes, first, kFieldCount, ends);
-        if (last == std::string_view::npos) {
-            // Text after the last line end is one more line, ended by the file's end.
-            const std::size_t after = ends ? pastLineEnd(bytes, bytes.rfind('\r')) : first;
-            const std::size_t lines = ends + (after < n ? 1 : 0);
-            if (lines == kFieldCount) {
-                visit(bytes.substr(first));
-                break;
-            }
-            if (bytes.find('\r') == std::string_view::npos &&
-                bytes.find('\n') != std::string_view::npos) {
-                return "its lines end in a line feed alone, and the game ends every line with "
-                       "CR LF.";
-            }
-            return "its last wrestler has " + std::to_string(lines) + " of the " +
-                   std::to_string(kFieldCount) +
-                   " lines that every wrestler needs, so the file is damaged.";
-        }
-        pos = pastLineEnd(bytes, last);
-        if (!visit(bytes.substr(first, pos - first))) {
-            break;
+// The high bit of every byte of the eight at `p` that is a CR, the first
+// byte lowest whatever the machine's byte order.
+std::uint64_t crBytes(const char* p) {
+    std::uint64_t word = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&word, p, sizeof word);
+    } else {
+        for (std::size_t i = 0; i < 8; ++i) {
+            word |= std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
         }
     }
-    return {};
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t x = word ^ 0x0D0D0D0D0D0D0D0DULL; // a CR becomes 0
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+
+// How many high bits `highs` has: summed by one multiplication, since no
+// popcount instruction is taken for granted.
+unsigned highBits(std::uint64_t highs) {
+    return static_cast<unsigned>(((highs >> 7) * kOnes) >> 56);
+}
+
+// Where in its word the k-th CR of `crs` stands (1 <= k <= their count):
+// the number of bytes before which fewer than k CRs are met.
+unsigned kthInWord(std::uint64_t crs, unsigned k) {
+    const std::uint64_t upTo = (crs >> 7) * kOnes; // byte i: the CRs in bytes 0..i
+    const std::uint64_t reached = ((upTo | (kOnes << 7)) - k * kOnes) & (kOnes << 7);
+    return 8 - highBits(reached);
+}
+
+// Where in the 64 bytes at `p` the k-th CR stands (1 <= k <= their count):
+// word by word, a line being a few words long.
+unsigned kthInBlock(const char* p, unsigned k) {
+    constexpr unsigned kLastWord = kBlock - 8;
+    unsigned at = 0;
+    for (; at < kLastWord; at += 8) {
+        const std::uint64_t crs = crBytes(p + at);
+        const unsigned inWord = highBits(crs);
+        if (k <= inWord) {
+            break;
+        }
+        k -= inWord;
+    }
+    return at + kthInWord(crBytes(p + at), k);
+}
+
+} // namespace
+
+RecordWalk::RecordWalk(std::string_view bytes, std::initializer_list<Field> wanted)
+    : bytes_(bytes) {
+    want(wanted);
+}
+
+RecordWalk::RecordWalk(platform::FileWindow& file, std::initializer_list<Field> wanted)
+    : file_(&file), bytes_(file.bytes()), atEnd_(file.atEnd()) {
+    want(wanted);
+}
+
+void RecordWalk::want(std::initializer_list<Field> wanted) {
+    std::array<bool, kFieldCount + 1> end{};
+    end[kFieldCount] = true;
+    for (const Field field : wanted) {
+        if (wantedCount_ < wanted_.size()) {
+            wanted_[wantedCount_++] = field;
+            if (indexOf(field) > 0) {
+                end[indexOf(field)] = true;
+            }
+            end[indexOf(field) + 1] = true;
+        }
+    }
+    for (std::size_t line = 1; line <= kFieldCount; ++line) {
+        if (!end[line]) {
+            continue;
+        }
+        if (line == 1 || end[line - 1]) {
+            light_[lightCount_++] = static_cast<std::uint8_t>(line);
+        } else {
+            heavy_[heavyCount_++] = static_cast<std::uint8_t>(line);
+        }
+    }
+}
+
+const char* RecordWalk::block() const {
+    return bytes_.size() - pos_ >= kBlock ? bytes_.data() + pos_ : lastBlock_.data();
+}
+
+// Reads on behind the current record, which is kept.
+bool RecordWalk::refill() {
+    const std::size_t drop = std::min(start_, pos_);
+    status_ = file_->readMore(drop);
+    if (!status_) {
+        done_ = true;
+        return false;
+    }
+    bytes_ = file_->bytes();
+    atEnd_ = file_->atEnd();
+    start_ -= drop;
+    pos_ -= drop;
+    for (std::size_t i = 0; i < heavyFound_; ++i) {
+        at_[heavy_[i]] -= drop;
+    }
+    return true;
+}
+
+// Counts the block at pos_, reading on first when it is not all held; the
+// file's last bytes are counted as a block padded with zeros. False when the
+// bytes end first (or cannot be read).
+bool RecordWalk::countBlock() {
+    for (;;) {
+        const std::size_t left = bytes_.size() > pos_ ? bytes_.size() - pos_ : 0;
+        if (left >= kBlock) {
+            break;
+        }
+        if (!atEnd_) {
+            if (!refill()) {
+                return false;
+            }
+            continue;
+        }
+        if (left == 0) {
+            return false;
+        }
+        std::memcpy(lastBlock_.data(), bytes_.data() + pos_, left);
+        std::fill(lastBlock_.begin() + static_cast<std::ptrdiff_t>(left), lastBlock_.end(), '\0');
+        break;
+    }
+    blockEnds_ = crsIn<kBlock>(block());
+    counted_ = true;
+    return true;
+}
+
+// False when the bytes end first (or cannot be read).
+bool RecordWalk::findHeavy() {
+    while (heavyFound_ < heavyCount_) {
+        if (!counted_ && !countBlock()) {
+            return false;
+        }
+        // Kept in locals while the blocks held last: the loop a wrestlers
+        // file spends its time in.
+        const char* const data = bytes_.data();
+        const std::size_t size = bytes_.size();
+        const char* block = this->block();
+        std::size_t pos = pos_;
+        std::ptrdiff_t met = met_;
+        unsigned ends = blockEnds_;
+        std::size_t found = heavyFound_;
+        bool counted = true;
+        while (found < heavyCount_) {
+            const std::ptrdiff_t line = heavy_[found];
+            if (met + ends >= line) {
+                at_[static_cast<std::size_t>(line)] =
+                    pos + kthInBlock(block, static_cast<unsigned>(line - met));
+                ++found;
+                continue;
+            }
+            met += ends;
+            pos += kBlock;
+            if (pos > size || size - pos < kBlock) {
+                counted = false;
+                break;
+            }
+            block = data + pos;
+            ends = crsIn<kBlock>(block);
+        }
+        pos_ = pos;
+        met_ = met;
+        blockEnds_ = ends;
+        heavyFound_ = found;
+        counted_ = counted;
+    }
+    return true;
+}
+
+// False when the bytes end first (or cannot be read).
+bool RecordWalk::findLight() {
+    for (std::size_t i = 0; i < lightCount_; ++i) {
+        const std::size_t line = light_[i];
+        const std::size_t cr = bytes_.find('\r', line == 1 ? start_ : at_[line - 1] + 1);
+        if (cr == std::string_view::npos) {
+            if (atEnd_ || !refill()) {
+                return false;
+            }
+            i = static_cast<std::size_t>(-1); // the bytes moved: from the first again
+            continue;
+        }
+        at_[line] = cr;
+    }
+    return true;
+}
+
+bool RecordWalk::next() {
+    if (done_) {
+        return false;
+    }
+    for (;;) {
+        if (!findHeavy() || !findLight()) {
+            return status_ && finishAtEnd();
+        }
+        // Whether a CR LF ends the record is seen only with the byte after it.
+        if (at_[kFieldCount] + 1 < bytes_.size() || atEnd_) {
+            break;
+        }
+        if (!refill()) {
+            return false;
+        }
+    }
+    const std::size_t end = pastLineEnd(bytes_, at_[kFieldCount]);
+    record_ = bytes_.substr(start_, end - start_);
+    for (std::size_t i = 0; i < wantedCount_; ++i) {
+        const std::size_t line = indexOf(wanted_[i]);
+        const std::size_t from = line == 0 ? start_ : pastLineEnd(bytes_, at_[line]);
+        values_[i] = bytes_.substr(from, at_[line + 1] - from);
+    }
+    start_ = end;
+    met_ -= static_cast<std::ptrdiff_t>(kFieldCount);
+    heavyFound_ = 0;
+    ++records_;
+    return true;
+}
+
+// The bytes after the last whole record: nothing, one last record whose last
+// line has no line end, or damage.
+bool RecordWalk::finishAtEnd() {
+    done_ = true;
+    const std::string_view rest = bytes_.substr(start_);
+    if (rest.empty()) {
+        return false;
+    }
+    const auto ends = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\r'));
+    // Text after the last line end is one more line, ended by the file's end.
+    const std::size_t after = ends ? pastLineEnd(rest, rest.rfind('\r')) : 0;
+    const std::size_t lines = ends + (after < rest.size() ? 1 : 0);
+    if (lines == kFieldCount) {
+        record_ = rest;
+        for (std::size_t i = 0; i < wantedCount_; ++i) {
+            values_[i] = fieldOf(rest, wanted_[i]);
+        }
+        ++records_;
+        return true;
+    }
+    // Nothing has been dropped before the first record ends: rest is the file.
+    if (records_ == 0 && ends == 0 && rest.find('\n') != std::string_view::npos) {
+        damage_ = "its lines end in a line feed alone, and the game ends every line with CR LF.";
+    } else {
+        damage_ = "its last wrestler has " + std::to_string(lines) + " of the " +
+                  std::to_string(kFieldCount) +
+                  " lines that every wrestler needs, so the file is damaged.";
+    }
+    return false;
 }
 
 std::string_view fieldOf(std::string_view record, Field field) {
     std::size_t from = 0;
-    if (const std::size_t before = indexOf(field); before > 0) {
-        std::size_t ends = 0;
-        const std::size_t cr = nthCr(record, 0, before, ends);
+    for (std::size_t line = 0; line < indexOf(field); ++line) {
+        const std::size_t cr = record.find('\r', from);
         if (cr == std::string_view::npos) {
             return {};
         }
@@ -179,22 +352,23 @@ platform::Status parseRoster(std::string_view bytes, const std::filesystem::path
     const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
     parsed.reserve(std::min(lineEnds / kFieldCount + 1, kMaxWrestlers));
     bool tooMany = false;
-    const std::string damage = scanRecords(bytes, [&](std::string_view record) {
+    RecordWalk walk(bytes);
+    while (walk.next()) {
         if (parsed.full()) {
             tooMany = true;
-            return false;
+            break;
         }
+        const std::string_view record = walk.record();
         parsed.append(storedForm(record) ? WrestlerRecord::fromFileBytes(std::string(record))
                                          : normalized(record));
-        return true;
-    });
+    }
     if (tooMany) {
         return platform::Status::failure(
             notLoaded(path, "it holds more than " + std::to_string(kMaxWrestlers) +
                                 " wrestlers, the most the game can use."));
     }
-    if (!damage.empty()) {
-        return platform::Status::failure(notLoaded(path, damage));
+    if (!walk.damage().empty()) {
+        return platform::Status::failure(notLoaded(path, walk.damage()));
     }
     roster = std::move(parsed);
     return platform::Status::success();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/platform/line_file.h"
 #include "core/platform/status.h"
 #include "core/roster/wrestler_record.h"
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
-#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,16 +49,73 @@ platform::Status loadRoster(const std::filesystem::path& path, Roster& roster);
 platform::Status parseRoster(std::string_view bytes, const std::filesystem::path& path,
                              Roster& roster);
 
-// Walks the records of a roster file's bytes in file order without copying
-// them: `visit` gets the bytes of each record (31 lines, each ended by CR LF
-// or a lone CR, the file's very last one perhaps by nothing) and returns
-// false to stop the walk. Gives "" when the bytes are whole records, else why
-// they are not (the last record ends early). The one reader of the format:
-// loading and the whole-folder checks share it.
-using RecordVisitor = std::function<bool(std::string_view record)>;
-std::string scanRecords(std::string_view bytes, const RecordVisitor& visit);
+// Walks the records of a wrestlers file in file order without copying them,
+// and finds on the way the values of the fields it is asked for. A record is
+// 31 lines, each ended by CR LF or a lone CR, the file's very last one perhaps
+// by nothing. The one reader of the format: loading and the whole-folder
+// checks share it.
+class RecordWalk {
+public:
+    // Over bytes already read.
+    explicit RecordWalk(std::string_view bytes, std::initializer_list<Field> wanted = {});
+    // Over an open file, read piece by piece: a large file is never held whole.
+    explicit RecordWalk(platform::FileWindow& file, std::initializer_list<Field> wanted = {});
 
-// One value of a record as scanRecords hands it; "" past the record's end.
+    // Steps to the next record: false at the end of the bytes, where they are
+    // not whole records (damage() tells why) or when the file cannot be read
+    // (status() tells why).
+    bool next();
+    // The current record's bytes, until the next step.
+    std::string_view record() const { return record_; }
+    // The value of the i-th wanted field in the current record.
+    std::string_view value(std::size_t i) const { return values_[i]; }
+    // "" while the bytes are whole records, else why they are not (the last
+    // record ends early).
+    const std::string& damage() const { return damage_; }
+    const platform::Status& status() const { return status_; }
+
+private:
+    void want(std::initializer_list<Field> wanted);
+    bool countBlock();
+    bool findHeavy();
+    bool findLight();
+    bool refill();
+    bool finishAtEnd();
+    const char* block() const;
+
+    platform::FileWindow* file_ = nullptr;
+    std::string_view bytes_; // what is held of the file
+    bool atEnd_ = true;
+    // Line ends wanted, counted from 1 within a record, in order: a heavy one
+    // is searched block by block, a light one is the first after a line end
+    // already found (or after the record's start).
+    std::array<std::uint8_t, kFieldCount> heavy_{};
+    std::array<std::uint8_t, kFieldCount> light_{};
+    std::size_t heavyCount_ = 0;
+    std::size_t lightCount_ = 0;
+    std::array<Field, kFieldCount> wanted_{};
+    std::size_t wantedCount_ = 0;
+    // Where in bytes_ each wanted line end of the current record stands.
+    std::array<std::size_t, kFieldCount + 1> at_{};
+    std::size_t heavyFound_ = 0;
+    std::size_t start_ = 0; // the current record's first byte
+    // The block of 64 bytes being counted, the line ends in it once counted,
+    // and those from start_ up to the block (negative while the block begins
+    // before start_).
+    std::size_t pos_ = 0;
+    unsigned blockEnds_ = 0;
+    bool counted_ = false;
+    std::ptrdiff_t met_ = 0;
+    std::array<char, 64> lastBlock_{}; // the file's last bytes, padded
+    std::size_t records_ = 0;
+    bool done_ = false;
+    std::string_view record_;
+    std::array<std::string_view, kFieldCount> values_{};
+    std::string damage_;
+    platform::Status status_ = platform::Status::success();
+};
+
+// One value of a record as RecordWalk hands it; "" past the record's end.
 std::string_view fieldOf(std::string_view record, Field field);
 
 // Writes every wrestler in roster order, the whole file at once.

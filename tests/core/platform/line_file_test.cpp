@@ -21,6 +21,11 @@ bool says(const Status& status, const std::string& part) {
 }
 
 TEST(SplitLines, EndsAtCrLfOrLoneCrAndKeepsEveryOtherByte) {
+    const auto emptyThen = [](std::size_t empty, std::string last) {
+        Lines lines(empty);
+        lines.push_back(std::move(last));
+        return lines;
+    };
     const struct {
         std::string bytes;
         Lines lines;
@@ -35,10 +40,22 @@ TEST(SplitLines, EndsAtCrLfOrLoneCrAndKeepsEveryOtherByte) {
         {"a\nb\r\n", {"a\nb"}}, // a lone LF is part of the line
         {"a\r\n\n", {"a", "\n"}},
         {std::string("x\0y\r\n", 5), {std::string("x\0y", 3)}},
+        // Line ends around the borders of the 64-byte blocks that are skipped whole.
+        {std::string(63, 'a') + "\r\nb", {std::string(63, 'a'), "b"}},
+        {std::string(64, 'a') + "\r\nb\r", {std::string(64, 'a'), "b"}},
+        {std::string(62, 'a') + "\r\r\n\n", {std::string(62, 'a'), "", "\n"}},
+        {std::string(127, '\r') + "\nz", emptyThen(127, "z")},
     };
     for (const auto& c : cases) {
         const Lines lines = splitLines(c.bytes);
         EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.bytes);
+        // The readers of a few lines see the same lines.
+        EXPECT_EQ(lineCount(c.bytes), lines.size());
+        std::string_view line;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_TRUE(lineAt(c.bytes, i, line) && line == lines[i]) << i;
+        }
+        EXPECT_FALSE(lineAt(c.bytes, lines.size(), line)) << testing::PrintToString(c.bytes);
         EXPECT_EQ(lines.capacity(), lines.size()) << "no room wasted";
         bool bareLineFeed = false;
         for (std::size_t i = 0; i < c.bytes.size(); ++i) {
