@@ -68,8 +68,6 @@ TEST_F(ImagePickerTest, ListsAndPreviewsTheImagesAndOnlyTheLastOpenerHears) {
                   [&](const Told& v) { first.push_back(v); });
     picker.choose("March Big Show Logo", NoImage::Offered,
                   [&](const Told& v) { told.push_back(v); });
-    EXPECT_EQ(picker.heading(), "March Big Show Logo");
-    EXPECT_TRUE(picker.noImageEnabled());
     EXPECT_EQ(picker.files(), (std::vector<std::string>{"a.jpg", "b.gif", "empty.gif"}));
     EXPECT_EQ(picker.preview(), game.path("Images/a.jpg"));
     picker.select(1);

@@ -39,19 +39,16 @@ protected:
 };
 
 TEST_F(StartDateTest, AFileWithoutAStartDateIsRefusedByNameAndLeftAlone) {
-    const std::string bareLf = "has lines ended by a bare line feed (LF) instead of CR LF.";
     const struct {
         std::string bytes; // empty: no file at all
         std::string says;
     } cases[] = {
         {"", "does not exist."},
-        {"BM13\r\n\r\nWednesday\r\n18\r\nAugust\r\n", "has 5 lines, too few"},
         {mainData("wednesday", "18", "August", "2004"), "weekday name"},
         {mainData("Wednesday", "018", "August", "2004"), "day number"},
         {mainData("Wednesday", "18", "Aug", "2004"), "not a month name"},
         {mainData("Wednesday", "18", "August", "2051"), "from 1950 to 2050"},
         {mainData("Wednesday", "18", "August", std::string(5000, '9')), "from 1950 to 2050"},
-        {mainData("Wednes\nday", "18", "August", "2004"), bareLf},
     };
     for (const auto& c : cases) {
         open(c.bytes);
