@@ -149,6 +149,7 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     }
     screenshot(&picker, "image_picker");
     picker.close(); // the window frame: no change
+    EXPECT_FALSE(app.navigator().quitting());
     EXPECT_EQ(step1.promlogo->value(), QStringLiteral("default.jpg"));
     click(step1.logoButton);
     clickRow(picker.list, 1);
@@ -179,7 +180,10 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(step2.logoButton);
     clickRow(picker.list, 0);
     QTest::keyClick(picker.list, Qt::Key_Return);
-    click(step2.logoButton); // "Make No Changes" leaves it
+    click(step2.logoButton); // Escape and "Make No Changes" leave it
+    clickRow(picker.list, 1);
+    QTest::keyClick(picker.list, Qt::Key_Escape);
+    click(step2.logoButton);
 
     clickRow(picker.list, 1);
     click(picker.noChangesButton);
@@ -276,6 +280,8 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     QTest::keyClick(calculator.calculateButton, Qt::Key_Return);
     EXPECT_EQ(calculator.result->text(), QStringLiteral("Number Of Days Between The Dates: 366"));
     screenshot(&calculator, "date_calculator");
+    click(step6.titles->item(1)); // the step stays usable beside it
+    EXPECT_EQ(titles.selected(), 1);
     QTest::keyClick(calculator.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(calculator.isVisible());
     click(step6.nextButton);
