@@ -11,6 +11,7 @@
 #include "gui/ui/selection_bar.h"
 #include "support/step_fixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
@@ -28,7 +29,10 @@ using namespace promotion;
 using Row = DateCalculatorView::Row;
 using Part = DateCalculatorView::Part;
 
-// A BMP header claiming 20000x20000.
+// A hand-made 1x1 GIF (Qt cannot write one); a BMP header claiming 20000x20000.
+const std::string kTinyGif("GIF89a\x01\0\x01\0\x80\0\0\xC0\x20\x30\xFF\xFF\xFF"
+                           "\x2C\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0\x3B",
+                           35);
 const std::string kHugeBmpHeader =
     std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4E\0\0\x20\x4E\0\0\x01\0\x18", 29) +
     std::string(25, '\0');
@@ -48,8 +52,9 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
         image.fill(Qt::darkRed);
         ASSERT_TRUE(image.save(QString::fromStdString(game.path("Images/").string() + name)));
     }
-    game.write("Images/c_broken.jpg", "this is not a picture");
-    game.write("Images/d_huge.bmp", kHugeBmpHeader);
+    game.write("Images/c_tiny.gif", kTinyGif);
+    game.write("Images/d_broken.jpg", "this is not a picture");
+    game.write("Images/e_huge.bmp", kHugeBmpHeader);
     const test::LineChanges odd{{line::promname, "Beta Combat League"},
                                 {line::size, "7"},
                                 {line::tvcoverage, "Cable"},
@@ -138,9 +143,9 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
                   .join('|'),
               QStringLiteral("Select An Image File|Promotion Logo|Preview|[Promotion Logo]|Use "
                              "This Image|Make No Changes"));
-    // The preview: first file at its size; wide: fitted; undecodable, huge: empty.
-    const std::pair<int, QSize> previews[] = {
-        {-1, {160, 120}}, {1, {320, 80}}, {2, {0, 0}}, {3, {0, 0}}, {0, {160, 120}}};
+    // The preview: first file at its size; wide: fitted; GIF; undecodable, huge: empty.
+    const std::pair<int, QSize> previews[] = {{-1, {160, 120}}, {1, {320, 80}}, {2, {1, 1}},
+                                              {3, {0, 0}},      {4, {0, 0}},    {0, {160, 120}}};
     for (const auto& [row, size] : previews) {
         if (row >= 0) {
             clickRow(picker.list, row);
@@ -157,6 +162,12 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     EXPECT_EQ(std::tuple(step1.field(Step1Field::owner)->value(), record.get(line::size),
                          step1.promlogo->value()),
               std::tuple(QStringLiteral("Mack & Dunn"), "1", QStringLiteral("b_wide.bmp")));
+    // A pasted line break becomes a space, and the cursor stays at the end.
+    step1.description->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("Grit\r\nglory\nalways"));
+    step1.description->paste();
+    EXPECT_EQ(record.get(line::description), "Grit glory always");
+    EXPECT_EQ(step1.description->cursorPosition(), step1.description->text().size());
     dialogs.clear();
     QTest::mouseDClick(step1.description, Qt::LeftButton);
     QTest::keyClick(step1.description, Qt::Key_F1);
