@@ -195,7 +195,6 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     clickRow(picker.list, 1);
     QTest::keyClick(picker.list, Qt::Key_Escape);
     click(step2.logoButton);
-
     clickRow(picker.list, 1);
     click(picker.noChangesButton);
     EXPECT_EQ(std::tuple(record.get(show.percentage), record.get(show.showday),
