@@ -80,7 +80,6 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
     test::TempGameFolder game;
     game.write("Data/maindata.bm1", mainData);
     game.write("Data/wrestlers.bm1", wrestler("Ada", "July 2007"));
-    game.write("Data/a.fed", platform::joinLines(promotion::makeTemplateRecord().lines()));
     game.write("Career/maindata.bm1", mainData);
     game.write("Career/wrestlers.bm1",
                wrestler("Ada", "July 2007") + wrestler("Jos\xe9", "May 2004"));
@@ -93,11 +92,6 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
         int status;
         std::string out;
     } cases[] = {
-        {{"@"},
-         0,
-         "Context: Data\nResults Of The Date Check\nAll contract expiry dates are OK.\n\nThere are "
-         "no problems with the dates of Next Big Shows in any of the promotion files.\n\n"
-         "== a.fed ==\nOK\n"},
         {{"--context", "Career"},
          1,
          "Context: Career\nResults Of The Date Check\n" + expiry +
@@ -107,7 +101,7 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
              "always work with your start date.\n\nPlease note that the dates of promotion's Next "
              "Big Shows are not checked for saved games.\n\n== b.fed ==\n" +
              rule7 + "\n" + rule8 + "\n"},
-        {{"--json", "--context=Career/"},
+        {{"@", "--json", "--context=Career/"},
          1,
          "{\n  \"found\": true,\n  \"contexts\": [\n    {\n      \"context\": \"Career\",\n"
          "      \"found\": true,\n      \"dateProblems\": [\n        {\"kind\": "
@@ -118,6 +112,8 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
              rule7 + "\"}, {\"rule\": 8, \"message\": \"" + rule8 +
              "\"}]}\n      ]\n    }\n  ]\n}\n"},
     };
+    // The text of a context without problems is pinned by the golden run on the demo folder.
+    EXPECT_EQ(run({"@"}, game.root()).status, 0);
     for (const auto& c : cases) {
         // A game folder given by name is entered for the run only.
         const bool named = c.args.front() == "@";

@@ -45,11 +45,11 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     const PromotionRecord& record = app.editor().chooser.record();
     const line::ShowLines& show = line::shows[1];
     const line::TitleLines& custom = line::titles[4];
+    game.makeFolder("Images");
     for (const auto& [name, size] :
          {std::pair{"a_crest.jpg", QSize(160, 120)}, std::pair{"b_wide.bmp", QSize(640, 160)}}) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::darkRed);
-        game.makeFolder("Images");
         ASSERT_TRUE(image.save(QString::fromStdString(game.path("Images/").string() + name)));
     }
     game.write("Images/c_tiny.gif", kTinyGif);
@@ -223,7 +223,6 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     click(step4.months->item(2));
     key(step4.bigshowbrand, Qt::Key_Down);
     click(step4.logoButton);
-    EXPECT_EQ(picker.heading->text(), QStringLiteral("March Big Show Logo"));
     click(step4.nextButton); // leaving closes the picker unanswered
     EXPECT_FALSE(picker.isVisible());
 
@@ -244,15 +243,14 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     // The titles bar: arrows move without selecting; Space or Enter selects.
     const ui::Selection& titles = app.editor().step6.titles();
     std::vector<int> selected;
-    for (const auto& [item, k] : {std::pair{0, Qt::Key_Left},
-                                  {2, Qt::Key_Left},
+    for (const auto& [item, k] : {std::pair{2, Qt::Key_Left},
                                   {2, Qt::Key_Right},
                                   {1, Qt::Key_Space},
                                   {3, Qt::Key_Return}}) {
         QTest::keyClick(step6.titles->item(item), k);
         selected.push_back(titles.selected());
     }
-    EXPECT_EQ(selected, (std::vector<int>{0, 0, 0, 1, 3}));
+    EXPECT_EQ(selected, (std::vector<int>{0, 0, 1, 3}));
     click(step6.titles->item(4));
     for (const int i : {3, 4}) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(step6.titles->item(i));
@@ -292,7 +290,7 @@ TEST_F(PromotionViewsTest, PromotionScreensWiring) {
     QTest::keyClick(calculator.calculateButton, Qt::Key_Return);
     EXPECT_EQ(calculator.result->text(), QStringLiteral("Number Of Days Between The Dates: 366"));
     screenshot(&calculator, "date_calculator");
-    click(step6.titles->item(1));
+    click(step6.titles->item(1)); // the step stays usable beside it
     EXPECT_EQ(titles.selected(), 1);
     QTest::keyClick(calculator.calculateButton, Qt::Key_Escape);
     EXPECT_FALSE(calculator.isVisible());

@@ -17,6 +17,7 @@ namespace bm::gui {
 namespace {
 
 const std::string kZoe = "Zo\xEB & Co"; // e diaeresis in the game's code page
+const QString kZoeShown = QString::fromUtf8("Zo\u00EB & Co");
 
 using RosterViewsTest = test::GuiTest;
 
@@ -60,7 +61,7 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     screenshot(&view, "roster_screen");
     const std::pair<QPushButton*, QString> buttons[] = {
         {view.sortPromotionButton, "amy Ortiz|Cy Vance"},
-        {view.showInjuredButton, "Cy Vance|" + toDisplay(kZoe)},
+        {view.showInjuredButton, "Cy Vance|" + kZoeShown},
         {view.showAllButton, "amy Ortiz|Bo Kane"},
     };
     for (const auto& [button, firstTwo] : buttons) {
@@ -74,7 +75,7 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     // Enter opens the current row's wrestler, whichever column is current.
     view.grid->setCurrentIndex(view.gridModel->index(2, 1));
     QTest::keyClick(view.grid, Qt::Key_Return);
-    EXPECT_EQ(accessibleName(stats.grid), toDisplay(kZoe));
+    EXPECT_EQ(accessibleName(stats.grid), kZoeShown);
 
     // Each kind of stat has its own input, named by its editing caption.
     const auto& model = app.editor().statEditor;
@@ -88,17 +89,19 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     screenshot(&stats, "stat_editor");
     const struct {
         int row;
+        QString caption; // of the input
         QWidget* input;
         std::string typed; // over the input's text
         Qt::Key key;
         Qt::Key end; // Enter applies, Escape cancels
         std::string stored;
     } cases[] = {
-        {0, stats.textBox, "Zo\xEB Vance", Qt::Key_unknown, Qt::Key_Return, "Zo\xEB Vance"},
-        {3, stats.choiceBox, "", Qt::Key_Up, Qt::Key_Return, "Brand 2"},
-        {13, stats.choiceBox, "Upper Carder", Qt::Key_unknown, Qt::Key_Enter, "3"},
-        {15, stats.textBox, "Drop", Qt::Key_unknown, Qt::Key_Escape, "Finishing Move"},
-        {24, stats.scrollBar, "", Qt::Key_PageUp, Qt::Key_Return, "80"},
+        {0, "Full Name", stats.textBox, "Zo\xEB Vance", Qt::Key_unknown, Qt::Key_Return,
+         "Zo\xEB Vance"},
+        {3, "Brand", stats.choiceBox, "", Qt::Key_Up, Qt::Key_Return, "Brand 2"},
+        {13, "Card Position", stats.choiceBox, "Upper Carder", Qt::Key_unknown, Qt::Key_Enter, "3"},
+        {15, "Finisher", stats.textBox, "Drop", Qt::Key_unknown, Qt::Key_Escape, "Finishing Move"},
+        {24, "Morale", stats.scrollBar, "", Qt::Key_PageUp, Qt::Key_Return, "80"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
@@ -107,7 +110,7 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
         }
         QTest::keyClick(stats.grid, Qt::Key_Return);
         ASSERT_EQ(stats.currentInput(), c.input);
-        EXPECT_EQ(labelledBy(c.input), toDisplay(roster::kStats[c.row].editingCaption));
+        EXPECT_EQ(labelledBy(c.input), c.caption);
         EXPECT_TRUE(stats.focusWidget() == c.input && stats.applyButton->isVisible());
         EXPECT_FALSE(stats.grid->isEnabled() || stats.closeButton->isEnabled());
         if (!c.typed.empty()) {
@@ -119,13 +122,15 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
         if (c.key != Qt::Key_unknown) {
             QTest::keyClick(c.input, c.key);
         }
-        EXPECT_EQ(stats.numberLabel->text(), toDisplay(model.numberLabel()));
+        if (c.input == stats.scrollBar) {
+            EXPECT_EQ(stats.numberLabel->text().toStdString(), c.stored) << "as the bar moves";
+        }
         QTest::keyClick(c.input, c.end);
         EXPECT_EQ(roster[model.entry()].get(roster::kStats[c.row].field), c.stored);
         EXPECT_EQ(stats.focusWidget(), stats.grid);
     }
     EXPECT_EQ(stats.heading->text() + "|" + stats.grid->model()->index(13, 1).data().toString(),
-              toDisplay("Zo\xEB Vance|Upper Carder"));
+              QString::fromUtf8("Zo\u00EB Vance|Upper Carder"));
     dialogs.yes();
     click(stats.deleteButton);
     EXPECT_EQ(view.totalnum->text(), QStringLiteral("44"));
@@ -162,8 +167,7 @@ TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     click(panel->expiryButton);
     dialogs.reply("");
     QTest::keyClick(panel->exportRosterButton, Qt::Key_Return);
-    ASSERT_EQ(dialogs.shown().size(), 4u);
-    EXPECT_EQ(dialogs.shown()[3].title, "Add To Other File");
+    EXPECT_EQ(dialogs.shown().size(), 4u) << "the export's prompt last";
     dialogs.no();
     click(view.doneButton);
     EXPECT_EQ(dialogs.texts().back(), "Save changes before leaving?");
