@@ -1,22 +1,17 @@
 #include "support/temp_game_folder.h"
 
-#include <atomic>
-#include <random>
 #include <stdexcept>
+#include <stdlib.h>
 
 namespace bm::test {
 namespace fs = std::filesystem;
 
 TempGameFolder::TempGameFolder(bool withData) : previous_(fs::current_path()) {
-    static std::atomic<unsigned> counter{0};
-    std::random_device rd;
-    for (;;) {
-        root_ = fs::temp_directory_path() /
-                ("bm13-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
-        if (fs::create_directory(root_)) {
-            break;
-        }
+    std::string name = (fs::temp_directory_path() / "bm13-test-XXXXXX").string();
+    if (!mkdtemp(name.data())) {
+        throw std::runtime_error("test setup could not make " + name);
     }
+    root_ = name;
     if (withData) {
         fs::create_directory(root_ / "Data");
     }

@@ -72,23 +72,21 @@ TEST(Names, SafeFileNamesAndPlainFolderNames) {
         bool safeFile;
         bool plainFolder;
     } cases[] = {
-        {"bmf.fed", true, true},      {"My Promotion.fed", true, true},
-        {"", false, false},           {".", false, false},
-        {"..", false, false},         {"a/b.fed", false, false},
-        {"a\\b.fed", false, false},   {"C:x.fed", false, false},
-        {"*.fed", false, true},       {"what?.fed", false, true},
-        {"a<b.fed", false, true},     {"pipe|.fed", false, true},
-        {"quote\".fed", false, true}, {"CON", false, true},
-        {"con.fed", false, true},     {"Lpt1.fed", false, true},
-        {"COM0.fed", true, true},     {"console.fed", true, true},
-        {"trailing.", false, true},   {"trailing ", false, true},
-        {"tab\t.fed", false, false},  {"caf\xe9.fed", true, true},
+        {"My Club.fed", true, true},  {"", false, false},         {".", false, false},
+        {"a>b.fed", false, true},     {"..", false, false},       {"a/b.fed", false, false},
+        {"a\\b.fed", false, false},   {"C:x.fed", false, false},  {"*.fed", false, true},
+        {"what?.fed", false, true},   {"a<b.fed", false, true},   {"pipe|.fed", false, true},
+        {"quote\".fed", false, true}, {"CON", false, true},       {"con.fed", false, true},
+        {"Lpt1.fed", false, true},    {"COM0.fed", true, true},   {"console.fed", true, true},
+        {"trailing.", false, true},   {"trailing ", false, true}, {"tab\t.fed", false, false},
+        {"caf\xe9.fed", true, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(isSafeFileName(c.name), c.safeFile) << '"' << c.name << '"';
         EXPECT_EQ(isPlainFolderName(c.name), c.plainFolder) << '"' << c.name << '"';
     }
     EXPECT_FALSE(isSafeFileName(std::string(256, 'a')));
+    EXPECT_FALSE(isSafeFileName({"a\0b", 3}) || isPlainFolderName({"a\0b", 3}));
 }
 
 } // namespace
