@@ -3,7 +3,6 @@
 #include "core/promotion/record/promotion_record.h"
 #include "core/roster/bulk_tools.h"
 #include "core/roster/roster.h"
-#include "core/roster/stat_editor.h"
 #include "support/editor_fixture.h"
 
 #include <algorithm>
@@ -102,6 +101,11 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
     const auto firstLine = [](const std::string& good, const std::string& line) {
         return line + good.substr(good.find("\r\n"));
     };
+    const auto everyLine = [](const std::string& value) {
+        return [value](auto& g) {
+            return joinLines(platform::Lines(std::ranges::count(g, '\r'), value));
+        };
+    };
     const std::vector<const Reader*> readers{&mainData,  &venues,   &roster,
                                              &promotion, &scenario, &savedGame};
     const struct {
@@ -122,6 +126,8 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
         {"NUL and high bytes",
          [&](auto& g) { return firstLine(g, test::everyByteButLineEnds()); },
          {true, true, true, true, true, false}},
+        {"1e400 on every line", everyLine("1e400"), {false, true, true, true, true, true}},
+        {"nan on every line", everyLine("nan"), {false, true, true, true, true, true}},
         {"bare line feeds",
          [](std::string g) { return std::erase(g, '\r'), g; },
          {false, true, false, true, true, false}},
@@ -134,30 +140,6 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
             EXPECT_TRUE(c.opens[i] || named(readers[i]->file)) << where << ": names no file";
             EXPECT_EQ(game.read(readers[i]->file), bytes) << where;
         }
-    }
-}
-
-// Values that no list or bar offers are kept as they are, and every stat
-// input starts within its range.
-TEST_F(BadInput, ValuesOutsideEveryListAndBarAreShownAndKept) {
-    for (const std::string value : {"1e400", "-1e400", "nan", "-0", "\xff"}) {
-        const platform::Lines every(promotion::line::kLineCount, value);
-        ASSERT_TRUE(read(promotion, joinLines(every))) << value;
-        EXPECT_EQ(editor.chooser.record().lines(), every) << value;
-        EXPECT_FALSE(editor.chooser.hasUnsavedChanges()) << value;
-
-        ASSERT_TRUE(read(roster, wrestlers(value))) << value;
-        auto& stats = editor.statEditor;
-        stats.open(0);
-        for (int row = 0; row < stats.rowCount(); ++row) {
-            stats.clickCell(row, 1);
-            EXPECT_GE(stats.scrollValue(), roster::kScrollMin) << value << " row " << row;
-            EXPECT_LE(stats.scrollValue(), roster::kScrollMax) << value << " row " << row;
-            stats.cancel();
-        }
-        stats.close();
-        EXPECT_FALSE(editor.rosterScreen.hasUnsavedChanges()) << value;
-        EXPECT_EQ(game.read(roster.file), wrestlers(value));
     }
 }
 
