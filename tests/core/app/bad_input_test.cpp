@@ -143,57 +143,54 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
     }
 }
 
-// The whole-folder checks on a scenario with one damaged file or odd logo
-// name: the report names the file at fault, the rest still comes, and no file
-// changes.
+// The whole-folder checks on a scenario with a damaged file or odd logo
+// names: the report names what is at fault, and no file changes. A logo
+// name that would leave the folder, name a drive or hold a NUL is never found.
 TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
-    const std::string date = joinLines({"BM13", "7", "Wednesday", "18", "August", "2004"});
-    const auto withLogo = [](const std::string& logo) {
-        auto record = promotion::makeTemplateRecord();
-        record.set(promotion::line::promlogo, logo);
-        return joinLines(record.lines());
-    };
-    const std::string missing = "''..... ** MISSING **";
-    const std::string showsOk = "no problems with the dates of Next Big Shows";
-    const struct {
-        std::string file; // in the scenario's folder
-        std::string bytes;
-        std::string dates;    // in the date check's report
-        std::string scenario; // in the scenario check's report
-    } cases[] = {
-        {"maindata.bm1", "", "maindata.bm1\" has 0 lines, too few", "maindata.bm1 file.....OK"},
-        {"wrestlers.bm1", tooManyWrestlers(),
-         "wrestlers.bm1\" holds 32768 wrestlers, more than the 32767", "''crest.jpg''..... OK"},
-        {"a.fed", withLogo(std::string(100'000, 'W')), showsOk, "WW" + missing},
-        {"a.fed", withLogo("sub\\crest.jpg"), showsOk, "''sub\\crest.jpg''..... OK"},
-        {"a.fed", withLogo("..\\Data\\crest.jpg"), showsOk, "''..\\Data\\crest.jpg" + missing},
-        {"a.fed", withLogo("sub/./crest.jpg"), showsOk, "''sub/./crest.jpg" + missing},
-        {"a.fed", withLogo("C:crest.jpg"), showsOk, "''C:crest.jpg" + missing},
-        {"a.fed", withLogo("\\crest.jpg"), showsOk, "''\\crest.jpg" + missing},
-        {"a.fed", withLogo(std::string("crest.jpg\0.gif", 14)), showsOk, ".gif" + missing},
-    };
-    const std::map<std::string, std::string> good{{"maindata.bm1", date},
-                                                  {"venues.txt", venues.good},
-                                                  {"wrestlers.bm1", wrestlers()},
-                                                  {"a.fed", withLogo("crest.jpg")}};
+    // Only the first is found.
+    const std::vector<std::string> logos{"sub\\crest.jpg",
+                                         "..\\Data\\crest.jpg",
+                                         "sub/./crest.jpg",
+                                         "C:crest.jpg",
+                                         "\\crest.jpg",
+                                         std::string("crest.jpg\0.gif", 14),
+                                         std::string(100'000, 'W')};
+    auto fed = promotion::makeTemplateRecord();
+    std::string listed;
+    for (std::size_t i = 0; i < logos.size(); ++i) {
+        fed.set(promotion::line::months[i].bigshowlogo, logos[i]);
+        listed += "Image: ''" + logos[i] + "''..... " + (i ? "** MISSING **" : "OK") + "\r\n";
+    }
+    const std::map<std::string, std::string> good{
+        {"maindata.bm1", joinLines({"BM13", "7", "Wednesday", "18", "August", "2004"})},
+        {"venues.txt", venues.good},
+        {"wrestlers.bm1", wrestlers()},
+        {"a.fed", joinLines(fed.lines())}};
     for (const char* image : {"Images/crest.jpg", "Images/sub/crest.jpg", "Data/crest.jpg"}) {
         game.write(image, "x");
     }
     editor.context.enter(context::ContextKind::Scenario, "\\Scenarios\\S\\");
     editor.context.enableAll();
+    const struct {
+        std::string file; // in the scenario's folder
+        std::string bytes;
+        MenuButton check;
+        std::string says; // in its report
+    } cases[] = {
+        {"a.fed", good.at("a.fed"), MenuButton::CheckScenario, listed},
+        {"maindata.bm1", "", MenuButton::CheckDates, "maindata.bm1\" has 0 lines, too few"},
+        {"wrestlers.bm1", tooManyWrestlers(), MenuButton::CheckDates,
+         "wrestlers.bm1\" holds 32768 wrestlers, more than the 32767"},
+    };
     for (const auto& c : cases) {
         for (const auto& [file, content] : good) {
             game.write("Scenarios/S/" + file, file == c.file ? c.bytes : content);
         }
-        const std::string where = c.file + ": " + c.bytes.substr(0, 40);
-        for (const auto& [button, says] : {std::pair{MenuButton::CheckDates, c.dates},
-                                           std::pair{MenuButton::CheckScenario, c.scenario}}) {
-            editor.menu.press(button);
-            EXPECT_NE(editor.menu.reportText().find(says), std::string::npos)
-                << where << "\n"
-                << editor.menu.reportText().substr(0, 400);
-        }
-        EXPECT_EQ(game.read("Scenarios/S/" + c.file), c.bytes) << where;
+        editor.menu.press(c.check);
+        EXPECT_NE(editor.menu.reportText().find(c.says), std::string::npos)
+            << c.file << "\n"
+            << editor.menu.reportText().substr(0, 400);
+        EXPECT_EQ(game.read("Scenarios/S/" + c.file), c.bytes) << c.file;
     }
 }
 
