@@ -60,34 +60,31 @@ TEST(DurableSave, KeepsModesWritesThroughLinksAndRefusesWhatItMustNotReplace) {
     ASSERT_EQ(mkfifo(game.path("Data/pipe.txt").c_str(), 0600), 0);
     const struct {
         std::string target;
-        std::function<void(FaultPlan&)> plan;
         std::string holder;  // where the new content lands; "" when refused
         std::string message; // what a refusal says after the file's name
+        std::function<void(FaultPlan&)> plan = [](FaultPlan&) {};
     } cases[] = {
-        {"Data/shared.fed", nullptr, "Data/shared.fed", ""},
-        {"Data/link.fed", nullptr, "Data/real.fed", ""},
-        {"Data/dangling.fed", nullptr, "Data/made.fed", ""},
-        {longName, nullptr, longName, ""},
-        {"Data/shared.fed", [](FaultPlan& p) { p.fail(Op::Open, 1, EEXIST); }, "Data/shared.fed",
-         ""}, // a temporary name already taken is passed over
-        {"Data/locked.fed", nullptr, "", "it is read-only."},
-        {"Data/loop.fed", nullptr, "",
-         std::string("it could not be looked up (") + std::strerror(ELOOP) + ")."},
-        {"Data/blocker/x.txt", nullptr, "", "its folder does not exist (Not a directory)."},
-        {"Data/folder.txt", nullptr, "", "a folder of that name is in the way."},
-        {"Data/", nullptr, "", "it has no file name."},
-        {"Data/pipe.txt", nullptr, "", "it is not an ordinary file."},
-        {"Data/shared.fed", [](FaultPlan& p) { p.failFrom(Op::Write, 1, ENOSPC); }, "",
-         "writing failed (No space left on device)."},
-        {"Data/shared.fed", [](FaultPlan& p) { p.failFrom(Op::Open, 1, EEXIST); }, "",
-         "a temporary file could not be made in its folder (File exists)."},
+        {"Data/shared.fed", "Data/shared.fed", ""},
+        {"Data/link.fed", "Data/real.fed", ""},
+        {"Data/dangling.fed", "Data/made.fed", ""},
+        {longName, longName, ""},
+        // A temporary name already taken is passed over.
+        {"Data/shared.fed", "Data/shared.fed", "", [](auto& p) { p.fail(Op::Open, 1, EEXIST); }},
+        {"Data/locked.fed", "", "it is read-only."},
+        {"Data/loop.fed", "", std::string("it could not be looked up (") + strerror(ELOOP) + ")."},
+        {"Data/blocker/x.txt", "", "its folder does not exist (Not a directory)."},
+        {"Data/folder.txt", "", "a folder of that name is in the way."},
+        {"Data/", "", "it has no file name."},
+        {"Data/pipe.txt", "", "it is not an ordinary file."},
+        {"Data/shared.fed", "", "writing failed (No space left on device).",
+         [](auto& p) { p.failFrom(Op::Write, 1, ENOSPC); }},
+        {"Data/shared.fed", "", "a temporary file could not be made in its folder (File exists).",
+         [](auto& p) { p.failFrom(Op::Open, 1, EEXIST); }},
     };
     for (const auto& c : cases) {
         game.write("Data/shared.fed", "old\r\n");
         FaultPlan plan;
-        if (c.plan) {
-            c.plan(plan);
-        }
+        c.plan(plan);
         const Status status = writeLines(game.path(c.target), {"new"});
         EXPECT_EQ(status.ok(), !c.holder.empty()) << c.target << ": " << status.message();
         if (status.ok()) {
@@ -143,33 +140,28 @@ TEST(ReadLines, RefusesWhatCannotBeADataFileAndNamesIt) {
     ASSERT_EQ(mkfifo(game.path("Data/pipe").c_str(), 0600), 0);
     const struct {
         const char* file;
-        std::function<void(FaultPlan&)> plan;
         const char* message; // "" when the file is read
         bool firstLinesToo;  // a few first lines are read without the caps
+        std::function<void(FaultPlan&)> plan = [](FaultPlan&) {};
     } cases[] = {
-        {"Data/missing.txt", nullptr, "does not exist.", true},
-        {"Data/adir", nullptr, "is a folder, not a file.", true},
-        {"Data/pipe", nullptr, "is not an ordinary file.", true},
-        {"Data/huge.bin", nullptr, "is larger than 64 MiB", false},
-        {"Data/crs.bin", nullptr, "has more than 2097152 lines", false},
-        {"Data/most.bin", nullptr, "", false},
-        {"Data/grows.txt", [&](FaultPlan& p) { p.before(Op::Read, 1, grow); },
-         "is larger than 64 MiB", false},
-        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Open, 1, EACCES); },
-         "could not be read (Permission denied).", true},
-        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Read, 1, EIO); }, "(Input/output error).",
-         true},
-        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Memory, 1, ENOMEM); }, "not enough memory",
-         false},
-        {"Data/ok.txt", [](FaultPlan& p) { p.fail(Op::Memory, 2, ENOMEM); }, "not enough memory",
-         false},
+        {"Data/missing.txt", "does not exist.", true},
+        {"Data/adir", "is a folder, not a file.", true},
+        {"Data/pipe", "is not an ordinary file.", true},
+        {"Data/huge.bin", "is larger than 64 MiB", false},
+        {"Data/crs.bin", "has more than 2097152 lines", false},
+        {"Data/most.bin", "", false},
+        {"Data/grows.txt", "is larger than 64 MiB", false,
+         [&](auto& p) { p.before(Op::Read, 1, grow); }},
+        {"Data/ok.txt", "could not be read (Permission denied).", true,
+         [](auto& p) { p.fail(Op::Open, 1, EACCES); }},
+        {"Data/ok.txt", "(Input/output error).", true, [](auto& p) { p.fail(Op::Read, 1, EIO); }},
+        {"Data/ok.txt", "not enough memory", false, [](auto& p) { p.fail(Op::Memory, 1, ENOMEM); }},
+        {"Data/ok.txt", "not enough memory", false, [](auto& p) { p.fail(Op::Memory, 2, ENOMEM); }},
     };
     for (const auto& c : cases) {
         for (const bool whole : {true, false}) {
             FaultPlan plan;
-            if (c.plan) {
-                c.plan(plan);
-            }
+            c.plan(plan);
             Lines lines{"untouched"};
             const fs::path path = game.path(c.file);
             const Status status = whole ? readLines(path, lines) : readFirstLines(path, 2, lines);
@@ -198,21 +190,19 @@ TEST(DeleteFile, RemovesFilesAndLinksOnlyAndNamesTheOneItCannotRemove) {
     game.makeFolder("Data/empty.fed");
     const struct {
         std::string name;
-        std::function<void(FaultPlan&)> plan;
         const char* message; // "" when deleted
+        std::function<void(FaultPlan&)> plan = [](FaultPlan&) {};
     } cases[] = {
-        {"Data/gone.fed", nullptr, ""},
-        {"Data/link.fed", nullptr, ""},
-        {"Data/gone.fed", nullptr, "does not exist."},
-        {"Data/empty.fed", nullptr, "is a folder, not a file."},
-        {"Data/stays.fed", [](FaultPlan& p) { p.fail(Op::Delete, 1, EBUSY); },
-         "could not be deleted (Device or resource busy)."},
+        {"Data/gone.fed", ""},
+        {"Data/link.fed", ""},
+        {"Data/gone.fed", "does not exist."},
+        {"Data/empty.fed", "is a folder, not a file."},
+        {"Data/stays.fed", "could not be deleted (Device or resource busy).",
+         [](auto& p) { p.fail(Op::Delete, 1, EBUSY); }},
     };
     for (const auto& c : cases) {
         FaultPlan plan;
-        if (c.plan) {
-            c.plan(plan);
-        }
+        c.plan(plan);
         const Status status = deleteFile(game.path(c.name));
         EXPECT_EQ(status.ok(), *c.message == '\0') << c.name << status.message();
         EXPECT_TRUE(says(status, c.message)) << status.message();
