@@ -15,8 +15,6 @@ class TempGameFolder {
 public:
     explicit TempGameFolder(bool withData = true);
     ~TempGameFolder();
-    TempGameFolder(const TempGameFolder&) = delete;
-    TempGameFolder& operator=(const TempGameFolder&) = delete;
 
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path path(std::string_view relative) const {

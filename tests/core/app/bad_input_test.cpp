@@ -203,7 +203,6 @@ TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWhole) {
         std::string bytes; // of Data/other.bm1
         bool merged;
     } cases[] = {
-        {"", true},
         {theirs, true},
         {theirs.substr(0, theirs.size() / 2), false},
     };
