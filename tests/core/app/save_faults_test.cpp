@@ -39,10 +39,9 @@ protected:
     }
     // A file's bytes, or whether a folder is there.
     std::string state(const std::string& relative) const {
-        if (std::filesystem::is_directory(game.path(relative))) {
-            return "(folder)";
-        }
-        return game.exists(relative) ? game.read(relative) : "(none)";
+        return std::filesystem::is_directory(game.path(relative)) ? "(folder)"
+               : game.exists(relative)                            ? game.read(relative)
+                                                                  : "(none)";
     }
     // What the roster screen holds: its wrestlers, whether they are unsaved,
     // and the text boxes of its tools.
