@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ranges>
 #include <string>
 #include <variant>
 #include <vector>
@@ -60,11 +61,8 @@ public:
 
     const std::vector<Shown>& shown() const { return shown_; }
     std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const auto& s : shown_) {
-            out.push_back(s.text);
-        }
-        return out;
+        auto texts = shown_ | std::views::transform(&Shown::text);
+        return {texts.begin(), texts.end()};
     }
     void clear() { shown_.clear(); }
     // Drops the answers that an action which stopped early never asked for.

@@ -1,5 +1,6 @@
 #include "support/temp_game_folder.h"
 
+#include <numeric>
 #include <stdexcept>
 #include <stdlib.h>
 
@@ -37,12 +38,10 @@ void TempGameFolder::write(std::string_view relative, std::string_view bytes) co
 }
 
 std::string everyByteButLineEnds() {
-    std::string bytes;
-    for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n') {
-            bytes.push_back(static_cast<char>(b));
-        }
-    }
+    std::string bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
+    std::erase(bytes, '\r');
+    std::erase(bytes, '\n');
     return bytes;
 }
 

@@ -58,10 +58,10 @@ protected:
     }
 };
 
-// Whichever step fails, the file is as it was (or, when only the folder sync
-// after the replacement failed, whole and new; a new scenario never), no
-// temporary file is left, a message names the file, nothing says that it was
-// saved, and the screen still shows what the user had.
+// Whichever step fails, the file is as it was (or whole and new when only the
+// folder sync after the rename failed; a new scenario never), no temporary
+// file is left, a message names the file, nothing says it was saved, and the
+// roster screen still shows what the user had.
 TEST_F(SaveFaults, AFailedStepOfAnySaveKeepsTheFileAndIsNeverReportedAsSaved) {
     auto& venues = editor.venueEditor;
     auto& tools = editor.bulkTools;
