@@ -34,13 +34,10 @@ TEST_F(EditorClose, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
         dialogs.reply("New Name");
         e.step1.edit(promotion::Step1Field::promname);
     };
-    const auto editDate = [](Editor& e) {
-        e.startDate.open();
-        e.startDate.chooseWeekday("Thursday");
-    };
     const auto everything = [&](Editor& e) {
         editPromotion(e);
-        editDate(e);
+        e.startDate.open();
+        e.startDate.chooseWeekday("Thursday");
         e.rosterScreen.rosterChanged(false);
     };
     // The stored "Mexico" shows as "Other": seeing it is no change.
