@@ -12,9 +12,8 @@
 
 namespace bm::test {
 
-// A Dialogs double: answers come from a queue, every box is logged. A prompt
-// or question with no queued answer fails the test at once (and answers
-// Cancel / No) instead of blocking.
+// Answers from a queue and logs every box; a prompt or question with no queued
+// answer fails the test and gets Cancel / No instead of blocking.
 class ScriptedDialogs : public ui::Dialogs {
 public:
     using ui::Dialogs::prompt;

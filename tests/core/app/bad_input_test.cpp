@@ -25,9 +25,7 @@ std::string wrestlers(const std::string& value = {}) {
     for (std::size_t f = 0; !value.empty() && f < roster::kFieldCount; ++f) {
         record.set(static_cast<roster::Field>(f), value);
     }
-    roster::Roster one;
-    one.append(record);
-    return roster::rosterBytes(one);
+    return std::string(record.fileBytes());
 }
 
 std::string tooManyWrestlers() {
@@ -116,9 +114,8 @@ TEST_F(BadInput, DamagedFilesOpenOrAreRefusedByNameAndStayAsTheyWere) {
     }
 }
 
-// The whole-folder checks on a scenario with a damaged file or odd logo
-// names: the report names what is at fault, and no file changes. A logo
-// name that would leave the folder, name a drive or hold a NUL is never found.
+// The whole-folder checks name what is damaged and change no file; a logo name
+// that would leave the folder, name a drive or hold a NUL is never found.
 TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
     // Only the first is found.
     const std::vector<std::string> logos{"sub\\crest.jpg",
@@ -167,9 +164,8 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
     }
 }
 
-// The other roster file of "Export This Roster Into Another Roster File": a
-// whole one takes the wrestlers and keeps its own bytes; a damaged one is
-// refused by name, and no file or wrestler changes.
+// A roster file to merge into: a whole one takes the wrestlers and keeps its
+// own bytes; a damaged one is refused by name, and nothing changes.
 TEST_F(BadInput, ASecondRosterFileIsMergedOnlyWhenWhole) {
     const std::string theirs = wrestlers(test::everyByteButLineEnds()); // not "Cass Vane"
     for (const std::string& bytes : {theirs, theirs.substr(0, theirs.size() / 2)}) {

@@ -11,8 +11,7 @@ namespace {
 using ui::Screen;
 using EditorClose = test::EditorTest;
 
-// Closing asks only when work would be lost, names each piece, and Enter keeps
-// the editor open.
+// Closing asks only when work would be lost, naming each piece; Enter stays.
 TEST_F(EditorClose, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
     game.writeLines("Data/maindata.bm1", {"a", "b", "Wednesday", "18", "August", "2004"});
     game.writeLines("Data/old.fed", promotion::makeTemplateRecord().lines());

@@ -43,8 +43,7 @@ protected:
                : game.exists(relative)                            ? game.read(relative)
                                                                   : "(none)";
     }
-    // What the roster screen holds: its wrestlers, whether they are unsaved,
-    // and the text boxes of its tools.
+    // The roster screen's wrestlers, its unsaved mark and its tools' text boxes.
     std::string rosterShown() const {
         std::string shown = roster::rosterBytes(editor.rosterScreen.roster()) +
                             (editor.rosterScreen.hasUnsavedChanges() ? "changed" : "as saved");
