@@ -15,7 +15,6 @@
 namespace bm::app {
 namespace {
 
-namespace fs = std::filesystem;
 using context::MenuButton;
 using platform::joinLines;
 using ui::Screen;
@@ -74,7 +73,7 @@ protected:
         return navigator.current() == r.screen;
     }
     bool named(const std::string& file) const {
-        const auto name = fs::path(file).filename().string();
+        const auto name = std::filesystem::path(file).filename().string();
         return std::any_of(dialogs.shown().begin(), dialogs.shown().end(), [&](const auto& box) {
             return box.text.find(name) != std::string::npos && box.icon != ui::Icon::None;
         });
@@ -148,7 +147,7 @@ TEST_F(BadInput, TheChecksNameWhatIsDamagedAndChangeNoFile) {
         std::string says; // in its report
     } cases[] = {
         {"a.fed", good.at("a.fed"), MenuButton::CheckScenario, listed},
-        {"maindata.bm1", "", MenuButton::CheckDates, "maindata.bm1\" has 0 lines, too few"},
+        {"maindata.bm1", "", MenuButton::CheckDates, "maindata.bm1\" has 0 lines, too few to hold"},
         {"wrestlers.bm1", tooManyWrestlers(), MenuButton::CheckDates,
          "wrestlers.bm1\" holds 32768 wrestlers, more than the 32767"},
     };

@@ -67,10 +67,7 @@ TEST_F(EditorClose, AsksOnlyWhenWorkWouldBeLostAndNamesIt) {
         {"same capacity", Screen::Venues, [&](Editor& e) { capacity(e, "900 seats"); }, {}},
         {"venue confirmed",
          Screen::Venues,
-         [&](Editor& e) {
-             capacity(e, "950");
-             e.venueEditor.confirmChanges();
-         },
+         [&](Editor& e) { capacity(e, "950"), e.venueEditor.confirmChanges(); },
          {}},
         {"venue and scenario information",
          Screen::Venues,
