@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ranges>
 #include <string>
 #include <variant>
 #include <vector>
 
 namespace bm::test {
 
-// A Dialogs double: answers come from a queue, every box is logged. A prompt
-// or question with no queued answer fails the test at once (and answers
-// Cancel / No) instead of blocking.
+// Answers from a queue and logs every box; a prompt or question with no queued
+// answer fails the test and gets Cancel / No instead of blocking.
 class ScriptedDialogs : public ui::Dialogs {
 public:
     using ui::Dialogs::prompt;
@@ -60,11 +60,8 @@ public:
 
     const std::vector<Shown>& shown() const { return shown_; }
     std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const auto& s : shown_) {
-            out.push_back(s.text);
-        }
-        return out;
+        auto texts = shown_ | std::views::transform(&Shown::text);
+        return {texts.begin(), texts.end()};
     }
     void clear() { shown_.clear(); }
     // Drops the answers that an action which stopped early never asked for.

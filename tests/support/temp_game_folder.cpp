@@ -1,22 +1,18 @@
 #include "support/temp_game_folder.h"
 
-#include <atomic>
-#include <random>
+#include <numeric>
 #include <stdexcept>
+#include <stdlib.h>
 
 namespace bm::test {
 namespace fs = std::filesystem;
 
 TempGameFolder::TempGameFolder(bool withData) : previous_(fs::current_path()) {
-    static std::atomic<unsigned> counter{0};
-    std::random_device rd;
-    for (;;) {
-        root_ = fs::temp_directory_path() /
-                ("bm13-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
-        if (fs::create_directory(root_)) {
-            break;
-        }
+    std::string name = (fs::temp_directory_path() / "bm13-test-XXXXXX").string();
+    if (!mkdtemp(name.data())) {
+        throw std::runtime_error("test setup could not make " + name);
     }
+    root_ = name;
     if (withData) {
         fs::create_directory(root_ / "Data");
     }
@@ -42,12 +38,10 @@ void TempGameFolder::write(std::string_view relative, std::string_view bytes) co
 }
 
 std::string everyByteButLineEnds() {
-    std::string bytes;
-    for (int b = 0; b < 256; ++b) {
-        if (b != '\r' && b != '\n') {
-            bytes.push_back(static_cast<char>(b));
-        }
-    }
+    std::string bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
+    std::erase(bytes, '\r');
+    std::erase(bytes, '\n');
     return bytes;
 }
 

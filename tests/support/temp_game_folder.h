@@ -8,15 +8,12 @@
 
 namespace bm::test {
 
-// A fresh game folder (with an empty Data folder) that is the current
-// directory for the lifetime of the object; the previous one is restored and
-// the folder removed afterwards.
+// A fresh game folder (with an empty Data folder), the current directory
+// while it lives; afterwards the previous one is back and the folder gone.
 class TempGameFolder {
 public:
     explicit TempGameFolder(bool withData = true);
     ~TempGameFolder();
-    TempGameFolder(const TempGameFolder&) = delete;
-    TempGameFolder& operator=(const TempGameFolder&) = delete;
 
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path path(std::string_view relative) const {
