@@ -72,6 +72,34 @@ protected:
         EXPECT_EQ(step.shown(field), offered) << title;
         dialogs.clear();
     }
+    // An answer typed into a field's prompt, stored in `line` as `stored`
+    // with the field showing `shown`; or refused (line -1) with the message
+    // `stored`, the field showing `shown` still. With a title, the prompt's
+    // texts are checked first.
+    template <typename Field> struct Answer {
+        Field field;
+        std::string typed;
+        int line;
+        std::string stored, shown, title = "", message = "";
+    };
+    template <typename Field, typename Step>
+    void expectAnswers(Step& step, const std::vector<Answer<Field>>& answers) {
+        for (const auto& a : answers) {
+            SCOPED_TRACE(a.title + " " + a.typed);
+            if (!a.title.empty()) {
+                expectPrompt(step, a.field, a.title, a.message);
+            }
+            dialogs.clear();
+            dialogs.reply(a.typed);
+            const bool refused = a.line < 0;
+            expectChanges([&] { step.edit(a.field); },
+                          refused ? LineChanges{} : LineChanges{{a.line, a.stored}});
+            const auto texts = dialogs.texts();
+            EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()),
+                      refused ? std::vector{a.stored} : std::vector<std::string>{});
+            EXPECT_EQ(step.shown(a.field), a.shown);
+        }
+    }
     // Edits "odd.fed", the template with these lines changed, loaded
     // through the chooser; its lines.
     platform::Lines load(const LineChanges& changes) {

@@ -1,13 +1,23 @@
-#include "core/promotion/step.h"
+#include "core/promotion/step1.h"
+#include "core/promotion/step2.h"
 
 #include "support/step_fixture.h"
 
+#include <array>
+#include <map>
 #include <tuple>
 
 namespace bm::promotion {
 namespace {
 
+using Texts = std::vector<std::string>;
 using ui::Screen;
+
+constexpr int kYes = 0;
+constexpr int kNo = 1;
+// A show's seven lines from its name on (name, day, logo, brand, type, bar,
+// rating).
+constexpr const char* kFury = "Night Fury|Friday|fury.gif|Brand 2|TV|150|350";
 
 // A step with its logo picker in reach, counting its saves.
 class ProbeStep : public Step {
@@ -23,6 +33,20 @@ protected:
 
 class StepTest : public test::PromotionStepTest {
 protected:
+    Step1& step1 = editor.step1;
+    Step2& step2 = editor.step2;
+
+    // Step 2's show block, and what its screen shows.
+    std::string showBlock(int show) const { return linesFrom(line::shows[show].nameofshow, 7); }
+    void setShowBlock(int show, std::string_view lines) {
+        setLines(line::shows[show].nameofshow, lines);
+    }
+    std::string showScreen() const {
+        return joined({step2.shown(Step2Field::nameofshow), step2.showday().text(),
+                       step2.showlogo(), step2.showbrand().text(), step2.showtype().text(),
+                       std::to_string(step2.popularity().position()), step2.percentage(),
+                       step2.shown(Step2Field::tvrating)});
+    }
     void SetUp() override {
         PromotionStepTest::SetUp();
         game.write("Images/crest.gif", "x");
@@ -97,6 +121,263 @@ TEST_F(StepTest, EachLogoTargetWritesExactlyItsLine) {
             editor.picker.dismiss();
         }
     }
+}
+
+// Stored as typed, spaces and all, a pasted line break as a blank; the bank
+// balance as its number.
+TEST_F(StepTest, Step1EachPromptShowsItsTextsAndStoresItsLine) {
+    step1.chooseRosterSplit(kYes);
+    const std::string t = " 1,5\r\nSpa\nces\r", s = " 1,5 Spa ces ";
+    expectAnswers<Step1Field>(
+        step1,
+        {{Step1Field::prominitials, t, 0, s, s, "Promotion Initials",
+          "Please enter the initials of this promotion, eg. WWF."},
+         {Step1Field::promname, t, 1, s, s, "Promotion Name",
+          "Please enter the name of this promotion, eg. World Wrestling Federation."},
+         {Step1Field::bankbalance, t, 4, "1", "1", "Bank Balance",
+          "Please enter the bank balance of this promotion, in U.S. dollars."},
+         {Step1Field::website, t, 5, s, s, "Website Address",
+          "Please enter the website address of this promotion, eg. "
+          "http://www.ironbridge-wrestling.example. If there isn't a website address for this "
+          "promotion, enter 'None'."},
+         {Step1Field::owner, t, 7, s, s, "Owner's Name",
+          "Please enter the name of the owner of this promotion, eg. Garrick Stavely."},
+         {Step1Field::brand1, t, 9, s, s, "Brand 1 Name",
+          "Please enter the name of the first brand in your roster split."},
+         {Step1Field::brand2, t, 10, s, s, "Brand 2 Name",
+          "Please enter the name of the second brand in your roster split."}});
+}
+
+// Every size against every coverage, and a size written elsewhere that the
+// text checks and the number checks read differently.
+TEST_F(StepTest, Step1CoverageRulesCorrectTheChoiceInOrder) {
+    const std::map<char, std::string> message{
+        {'N', "The promotion size must be at least Small National to have National TV."},
+        {'R', "The promotion size must be at least 'Indy With Regional TV' to have Regional TV."},
+        {'L', "The promotion size must be 'Indy With Local TV' to have Local TV."},
+        {'Z', "Only a Basic Indy can have no television coverage."},
+    };
+    // Per chosen None, Local, Regional, National: the coverage it ends at
+    // and the messages on the way.
+    const struct {
+        const char* size;
+        std::array<const char*, 4> result;
+        std::array<const char*, 4> messages;
+    } cases[] = {
+        {"1", {"None", "None", "None", "None"}, {"", "L", "R", "N"}},
+        {"2", {"Local", "Local", "Local", "Local"}, {"Z", "", "RZ", "NZ"}},
+        {"3", {"Regional", "Regional", "Regional", "Regional"}, {"Z", "L", "", "NZ"}},
+        {"4", {"National", "National", "Regional", "National"}, {"Z", "L", "", ""}},
+        {"6", {"National", "National", "Regional", "National"}, {"Z", "L", "", ""}},
+        {"03", {"None", "None", "Regional", "None"}, {"Z", "LZ", "", "NZ"}},
+    };
+    for (const auto& c : cases) {
+        const std::string size = c.size;
+        size.size() == 1 ? step1.chooseSize(size[0] - '1') : record.set(line::size, size);
+        ASSERT_EQ(record.get(line::size), size);
+        for (int chosen = 0; chosen < 4; ++chosen) {
+            SCOPED_TRACE(size + ", " + std::string(kTvCoverages[chosen]));
+            dialogs.clear();
+            expectChanges([&] { step1.chooseTvCoverage(chosen); },
+                          {{line::tvcoverage, c.result[chosen]}});
+            std::vector<std::string> expected;
+            for (const char* m = c.messages[chosen]; *m; ++m) {
+                expected.push_back(message.at(*m));
+            }
+            EXPECT_EQ(dialogs.texts(), expected);
+            EXPECT_EQ(step1.tvcoverage().text(), c.result[chosen]);
+        }
+    }
+    step1.chooseSize(6);
+    step1.chooseTvCoverage(4);
+    EXPECT_EQ(linesFrom(line::size, 1) + linesFrom(line::tvcoverage, 1), "03None") << "no entry";
+}
+
+TEST_F(StepTest, Step1RosterSplitEnablesTheBrandsAndKeepsTheirNames) {
+    auto split = [this] {
+        return joined({record.get(line::rostersplit), step1.brandsEnabled() ? "on" : "off",
+                       record.get(line::brand1), record.get(line::brand2),
+                       step1.shown(Step1Field::brand1)});
+    };
+    EXPECT_EQ(split(), "No|off|||");
+    step1.edit(Step1Field::brand1); // disabled: no prompt
+    EXPECT_TRUE(dialogs.shown().empty());
+    step1.chooseRosterSplit(kYes); // empty names get the defaults
+    EXPECT_EQ(split(), "Yes|on|Brand 1|Brand 2|Brand 1");
+    dialogs.reply("Iron Hour");
+    step1.edit(Step1Field::brand1);
+    step1.chooseRosterSplit(kNo); // the names stay for a later Yes
+    EXPECT_EQ(split(), "No|off|Iron Hour|Brand 2|Iron Hour");
+    step1.chooseRosterSplit(kYes);
+    EXPECT_EQ(split(), "Yes|on|Iron Hour|Brand 2|Iron Hour");
+    setLines(line::brand1, "|Kept?"); // no brand 1: both get their defaults
+    step1.chooseRosterSplit(kYes);
+    EXPECT_EQ(split(), "Yes|on|Brand 1|Brand 2|Brand 1");
+}
+
+TEST_F(StepTest, Step1DescriptionIsStoredOnEveryChangeWithoutLineBreaks) {
+    for (const char* typed : {"lf\nand\r\ncr\r", ""}) {
+        step1.typeDescription(typed);
+        EXPECT_EQ(record.get(line::description), *typed ? "lf and cr " : "");
+        EXPECT_EQ(step1.description(), record.get(line::description));
+    }
+    step1.descriptionHelp();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].title),
+              std::tuple("Type in a short description of this promotion, to help a new player "
+                         "when choosing which promotion to control.",
+                         "Description"));
+}
+
+TEST_F(StepTest, Step2SelectingShowsTheBlockAndCompletesAShowWithoutName) {
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {1, "||||||", "None|Monday|NA|All|House|0|0%|", "|Monday|NA|All|House|0|"},
+        {2, kFury, "Night Fury|Friday|fury.gif|Brand 2|TV|100|150%|3.5", kFury},
+        {3, "|Funday|old.gif||PPV|-5|9", "None|Funday|NA|All|PPV|0|0%|9", "|Funday|NA|All|PPV|0|9"},
+        {1, "Late Brawl||||TV|abc|x", "Late Brawl|Monday|NA|All|TV|0|abc%|0",
+         "Late Brawl||||TV|abc|x"},
+        {0, "||||||", "|||||0|%|", "||||||"}, // show 1 has no defaults
+    };
+    for (const auto& [show, stored, shownAs, after] : cases) {
+        setShowBlock(show, stored);
+        const auto before = record.lines();
+        step2.selectShow(show);
+        EXPECT_EQ(std::tuple(showScreen(), showBlock(show)), std::tuple(shownAs, after)) << show;
+        setShowBlock(show, stored);
+        EXPECT_EQ(record.lines(), before) << "only the selected block changes";
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(StepTest, Step2NoneRemovesShowsTwoToFourOnly) {
+    expectPrompt(step2, Step2Field::nameofshow, "Name of Show",
+                 "Please enter the name of this show, eg. Monday Night Raw, or put 'None' if no "
+                 "show of this type.");
+    setShowBlock(2, kFury);
+    const std::tuple<int, const char*, test::LineChanges> cases[] = {
+        {0, "None", {}},
+        {2, "none", {{26, "none"}}},
+        {2,
+         "None",
+         {{26, ""}, {27, "Monday"}, {28, "NA"}, {29, "All"}, {30, "House"}, {31, "0"}, {32, ""}}},
+    };
+    for (const auto& [show, reply, changes] : cases) {
+        step2.selectShow(show);
+        dialogs.reply(reply);
+        expectChanges([&] { step2.edit(Step2Field::nameofshow); }, changes);
+    }
+    EXPECT_EQ(showScreen(), "None|Monday|NA|All|House|0|0%|");
+    EXPECT_EQ(std::tuple(dialogs.texts().size(), dialogs.texts()[1]),
+              std::tuple(4u, "You must have a primary show 1."));
+}
+
+TEST_F(StepTest, Step2ADayWarnsOncePerExistingShowOnItInShowOrder) {
+    auto warning = [](const char* show) {
+        return "WARNING!\r\nYour " + std::string(show) +
+               " is also on this day. Having more than one regular show on the same day will "
+               "cause problems with your game.";
+    };
+    const std::string primary1 = warning("Primary Show 1"), primary2 = warning("Primary Show 2"),
+                      secondary1 = warning("Secondary Show 1"),
+                      secondary2 = warning("Secondary Show 2");
+    setShowBlock(1, "Iron Hour|Friday");
+    setShowBlock(2, "|Wednesday"); // no show: clashes with nothing, either way
+    setShowBlock(3, "Late Brawl|Wednesday");
+    const std::tuple<int, int, Texts> cases[] = {
+        {1, 2, {primary1, secondary2}}, {2, 2, {}}, {0, 4, {}}, {0, 2, {primary2, secondary2}},
+        {3, 2, {primary1, primary2}},
+    };
+    for (const auto& [show, day, warnings] : cases) {
+        step2.selectShow(show);
+        dialogs.clear();
+        expectChanges([&] { step2.chooseDay(day); },
+                      {{line::shows[show].showday, std::string(calendar::kWeekdayNames[day])}});
+        EXPECT_EQ(dialogs.texts(), warnings) << show << " " << day;
+    }
+}
+
+// A refused type stays shown until the show is selected again; the record
+// keeps the old one.
+TEST_F(StepTest, Step2TypeIsCheckedForCoverageThenSize) {
+    const std::string noTv =
+        "This promotion's television coverage is set to None - this show cannot be a TV Show.";
+    const std::string noPpv =
+        "Only National promotions can have PPV coverage of their regular shows.";
+    const std::tuple<const char*, const char*, int, std::string> cases[] = {
+        {"1", "None", 1, noTv}, {"1", "None", 2, noPpv},  {"4", "None", 1, noTv},
+        {"4", "None", 2, ""},   {"3", "Regional", 1, ""}, {"3", "Regional", 2, noPpv},
+    };
+    for (const auto& [size, coverage, type, refusal] : cases) {
+        record.set(line::size, size);
+        record.set(line::tvcoverage, coverage);
+        record.set(line::shows[0].showtype, "House");
+        step2.selectShow(0);
+        dialogs.clear();
+        const std::string chosen(kShowTypes[type]);
+        expectChanges([&] { step2.chooseType(type); },
+                      {{line::shows[0].showtype, refusal.empty() ? chosen : "House"}});
+        EXPECT_EQ(dialogs.texts(), refusal.empty() ? Texts{} : Texts{refusal});
+        EXPECT_EQ(step2.showtype().text(), chosen);
+    }
+}
+
+// A TV rating is stored in hundredths rounded down and shown as typed; PPV
+// buys are stored as typed. Each is asked with its own texts.
+TEST_F(StepTest, Step2RatingIsAskedForTheShownType) {
+    const std::string tvRefusal = "Invalid TV Rating!\r\n\r\nThis number must be between 0 and "
+                                  "10, eg. 4.75.\r\n\r\nPlease enter another value.";
+    const std::string ppvRefusal =
+        "Invalid PPV Buys!\r\n\r\nThis number must be between 100 and 1000000, and not include "
+        "any commas.\r\n\r\nPlease enter another value.";
+    record.set(line::size, "6");
+    record.set(line::tvcoverage, "National");
+    constexpr auto kRating = Step2Field::tvrating;
+    step2.chooseType(1);
+    expectAnswers<Step2Field>(
+        step2, {{kRating, "10", 18, "1000", "10", "Average TV Rating/Buys",
+                 "Please enter the average TV rating for this show.\r\n\r\nExamples of TV "
+                 "ratings: WWE Raw averaged a 3.5 to a 4.0 rating in 2005, while TNA Impact "
+                 "averaged a 0.8."},
+                {kRating, "0", -1, tvRefusal, "10"},
+                {kRating, "10.01", -1, tvRefusal, "10"},
+                {kRating, "3.456", 18, "345", "3.456"},
+                {kRating, "0.29", 18, "28", "0.29"}});
+    step2.chooseType(2);
+    expectAnswers<Step2Field>(
+        step2, {{kRating, "100", 18, "100", "100", "Average PPV Buys",
+                 "Please enter the number of buys this show gets on PPV. For example, the weekly "
+                 "TNA PPVs on Wednesday nights used to get around 50000 buys."},
+                {kRating, "1000000", 18, "1000000", "1000000"},
+                {kRating, "99", -1, ppvRefusal, "1000000"},
+                {kRating, "1000001", -1, ppvRefusal, "1000000"},
+                {kRating, "50,000", -1, ppvRefusal, "1000000"},
+                {kRating, "2500 a week", 18, "2500 a week", "2500 a week"}});
+    step2.chooseType(0);
+    dialogs.clear();
+    step2.edit(Step2Field::tvrating);
+    EXPECT_TRUE(dialogs.shown().empty()) << "a house show has no rating";
+}
+
+// Loading shows show 1 as stored; the picker writes the show it was opened
+// for and closes as the step is left.
+TEST_F(StepTest, Step2LoadingTheBarAndThePicker) {
+    step2.selectShow(3);
+    const auto file = load({{13, "Caturday"}, {16, "TV"}, {17, "250"}, {18, "28"}});
+    EXPECT_EQ(std::tuple(step2.shows().selected(), showScreen(), record.lines()),
+              std::tuple(0, "House Show|Caturday|NA|All|TV|100|250%|0.28", file));
+    step2.selectShow(1);
+    expectChanges([&] { step2.moveBar(37); }, {{line::shows[1].percentage, "37"}});
+    EXPECT_EQ(step2.percentage(), "37%");
+    game.write("Images/crest.gif", "x");
+    step2.selectShow(2);
+    step2.pickLogo();
+    EXPECT_EQ(editor.picker.heading(), "Show 3 Logo");
+    step2.selectShow(1); // the picker does not block the step
+    expectChanges([&] { editor.picker.useImage(); }, {{line::shows[2].showlogo, "crest.gif"}});
+    EXPECT_EQ(step2.showlogo(), "NA") << "show 2 stays shown";
+    step2.pickLogo();
+    step2.next();
+    EXPECT_FALSE(editor.picker.isOpen());
 }
 
 } // namespace
