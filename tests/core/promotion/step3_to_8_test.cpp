@@ -313,41 +313,33 @@ TEST_F(LaterSteps, Step6PromptsStoreInTheSelectedBlockAndHoldersOnlyForCustomTit
     setTitleBlock(kCustom1, kTagTeam);
     const struct {
         TitleField field;
-        const char *title, *message, *answer, *stored;
+        const char *answer, *stored, *title, *message;
     } cases[] = {
-        {TitleField::titlename, "Title Name",
+        {TitleField::titlename, "Iron Crown", "Iron Crown", "Title Name",
          "Please enter the name of this title belt, eg. World Heavyweight Championship. If you "
-         "don't want a title belt here, enter 'None'.",
-         "Iron Crown", "Iron Crown"},
-        {TitleField::holdername, "Holder Name",
+         "don't want a title belt here, enter 'None'."},
+        {TitleField::holdername, "Crown Holder", "Crown Holder", "Holder Name",
          "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
-         "Champion.",
-         "Crown Holder", "Crown Holder"},
-        {TitleField::currentchamp, "Current Champion(s)",
+         "Champion."},
+        {TitleField::currentchamp, "Vacant", "Vacant", "Current Champion(s)",
          "Please enter the name of the wrestler(s) who currently hold this title belt. If it is a "
          "tag team title, enter the name of the tag team here. If the title is currently vacant, "
-         "enter 'Vacant'.",
-         "Vacant", "Vacant"},
-        {TitleField::champ1, "Champion 1",
+         "enter 'Vacant'."},
+        {TitleField::champ1, " Ivo Kask ", " Ivo Kask ", "Champion 1",
          "If this is a tag team title, please enter the name of the first member of the team "
          "which currently hold this title belt. If the title isn't a tag team title, or is "
-         "vacant, enter 'None'.",
-         " Ivo Kask ", " Ivo Kask "},
-        {TitleField::champ2, "Champion 2",
+         "vacant, enter 'None'."},
+        {TitleField::champ2, "None", "None", "Champion 2",
          "If this is a tag team title, please enter the name of the second member of the team "
          "which currently hold this title belt. If the title isn't a tag team title, or is "
-         "vacant, enter 'None'.",
-         "None", "None"},
-        {TitleField::reign, "Current Reign",
-         "Please enter the number of days this wrestler/team has/have held this title so far.",
-         "23 days", "23"},
-        {TitleField::defenses, "Title Defences",
-         "Please enter the number of title defences this wrestler/team has/have made so far.",
-         "1,500", "1"},
-        {TitleField::historydate, "Date Of Title Change",
+         "vacant, enter 'None'."},
+        {TitleField::reign, "23 days", "23", "Current Reign",
+         "Please enter the number of days this wrestler/team has/have held this title so far."},
+        {TitleField::defenses, "1,500", "1", "Title Defences",
+         "Please enter the number of title defences this wrestler/team has/have made so far."},
+        {TitleField::historydate, "21/08/2004", "21/08/2004", "Date Of Title Change",
          "Please enter the date when this title was won, or the date it was made vacant. The "
-         "date must be in the form 'Saturday 21st August 2004'.",
-         "21/08/2004", "21/08/2004"},
+         "date must be in the form 'Saturday 21st August 2004'."},
     };
     for (const int item : {kTitle1, kCustom1}) {
         step6.selectTitle(item);
