@@ -186,15 +186,16 @@ TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     shortSaved.resize(kLineCount);
     shortSaved[titles[0].savedchamp] = "Vacant";
     // Lines past the layout, and bytes of every value, stay as they were.
-    platform::Lines longFile = created;
+    platform::Lines longFile =
+        test::withLines(created, {{brand1powerfig2name, "Ada Quill"},
+                                  {description, test::everyByteButLineEnds()},
+                                  {owner, "lone\nfeed"},
+                                  {titles[0].currentchamp, "Jos\xe9 \x01\xff"}});
     longFile.insert(longFile.end(), {"extra 1", "", "extra 3"});
-    longFile[brand1powerfig2name] = "Ada Quill";
-    longFile[description] = test::everyByteButLineEnds();
-    longFile[titles[0].currentchamp] = "Jos\xe9 \x01\xff";
-    platform::Lines longSaved = longFile;
-    longSaved[powerfig1name] = "Ada Quill";
-    longSaved[brand1powerfig2name] = "";
-    longSaved[titles[0].savedchamp] = "Jos\xe9 \x01\xff";
+    const platform::Lines longSaved =
+        test::withLines(longFile, {{powerfig1name, "Ada Quill"},
+                                   {brand1powerfig2name, ""},
+                                   {titles[0].savedchamp, "Jos\xe9 \x01\xff"}});
     platform::Lines failing = test::templateWith({{bigshowatt, "5"}, {untvatt, "x"}});
     failing[brand1powerfig2name] = "Ada"; // the save would move it up
 
@@ -236,13 +237,8 @@ TEST(PromotionRecord, ShortRecordsReadEmptyAndGrowBeforeASet) {
 
 TEST(PromotionFile, RoundTripsEveryShapeOfFileByteForByteAndKeepsTheRecordOnAFailure) {
     test::TempGameFolder game;
-    platform::Lines longer = makeTemplateRecord().lines();
-    longer.insert(longer.end(), {"extra 1", "", "extra 3"});
-    longer[line::description] = test::everyByteButLineEnds();
-    longer[line::owner] = "lone\nfeed";
     const std::tuple<std::string, std::size_t> cases[] = {
         {platform::joinLines(makeTemplateRecord().lines()), 238},
-        {platform::joinLines(longer), 241},
         {"A\r\nShort\r\n\r\n", 3},
         {"", 0},
         {"A\r\n\r\n\r\n", 3},
