@@ -170,21 +170,6 @@ TEST_F(LaterSteps, Step4MonthsAreSelectedNamedAndRemoved) {
     }
 }
 
-TEST_F(LaterSteps, Step4ThePickerWritesTheMonthItWasOpenedFor) {
-    game.write("Images/crest.gif", "x");
-    step4.selectMonth(2);
-    step4.pickLogo();
-    EXPECT_EQ(editor.picker.heading(), "March Big Show Logo");
-    step4.selectMonth(3);
-    expectChanges([&] { editor.picker.useImage(); }, {{57, "crest.gif"}});
-    EXPECT_EQ(step4.shown(BigShowField::bigshowlogo), "NA") << "April stays shown";
-    step4.selectMonth(2);
-    step4.pickLogo();
-    editor.picker.useNoImage();
-    EXPECT_EQ(std::tuple(record.get(57), step4.shown(BigShowField::bigshowlogo)),
-              std::tuple("NA", "NA"));
-}
-
 TEST_F(LaterSteps, Step5EditsAreStoredUncheckedAndNoneEmptiesTheBooking) {
     step5.chooseLevel(2);
     step5.chooseLevel(3); // no such entry

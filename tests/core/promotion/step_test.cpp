@@ -1,5 +1,6 @@
 #include "core/promotion/step1.h"
 #include "core/promotion/step2.h"
+#include "core/promotion/step4.h"
 
 #include "support/step_fixture.h"
 
@@ -358,9 +359,9 @@ TEST_F(StepTest, Step2RatingIsAskedForTheShownType) {
     EXPECT_TRUE(dialogs.shown().empty()) << "a house show has no rating";
 }
 
-// Loading shows show 1 as stored; the picker writes the show it was opened
-// for and closes as the step is left.
-TEST_F(StepTest, Step2LoadingTheBarAndThePicker) {
+// Loading shows show 1 as stored; a picker writes the show or month it was
+// opened for.
+TEST_F(StepTest, Step2LoadingTheBarAndThePickersOfSteps2And4) {
     step2.selectShow(3);
     const auto file = load({{13, "Caturday"}, {16, "TV"}, {17, "250"}, {18, "28"}});
     EXPECT_EQ(std::tuple(step2.shows().selected(), showScreen(), record.lines()),
@@ -368,16 +369,23 @@ TEST_F(StepTest, Step2LoadingTheBarAndThePicker) {
     step2.selectShow(1);
     expectChanges([&] { step2.moveBar(37); }, {{line::shows[1].percentage, "37"}});
     EXPECT_EQ(step2.percentage(), "37%");
-    game.write("Images/crest.gif", "x");
     step2.selectShow(2);
     step2.pickLogo();
     EXPECT_EQ(editor.picker.heading(), "Show 3 Logo");
     step2.selectShow(1); // the picker does not block the step
     expectChanges([&] { editor.picker.useImage(); }, {{line::shows[2].showlogo, "crest.gif"}});
     EXPECT_EQ(step2.showlogo(), "NA") << "show 2 stays shown";
-    step2.pickLogo();
-    step2.next();
-    EXPECT_FALSE(editor.picker.isOpen());
+    Step4& step4 = editor.step4; // and the month, likewise
+    step4.selectMonth(2);
+    step4.pickLogo();
+    step4.selectMonth(3);
+    expectChanges([&] { editor.picker.useImage(); }, {{57, "crest.gif"}});
+    EXPECT_EQ(step4.shown(BigShowField::bigshowlogo), "NA") << "April stays shown";
+    step4.selectMonth(2);
+    step4.pickLogo();
+    editor.picker.useNoImage();
+    EXPECT_EQ(std::tuple(record.get(57), step4.shown(BigShowField::bigshowlogo)),
+              std::tuple("NA", "NA"));
 }
 
 } // namespace
