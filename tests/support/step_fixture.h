@@ -72,10 +72,9 @@ protected:
         EXPECT_EQ(step.shown(field), offered) << title;
         dialogs.clear();
     }
-    // An answer typed into a field's prompt, stored in `line` as `stored`
-    // with the field showing `shown`; or refused (line -1) with the message
-    // `stored`, the field showing `shown` still. With a title, the prompt's
-    // texts are checked first.
+    // An answer typed into a field's prompt (its texts checked first when a
+    // title is given): stored in `line` as `stored`, or refused (line -1)
+    // with the message `stored`; the field shows `shown` then.
     template <typename Field> struct Answer {
         Field field;
         std::string typed;

@@ -42,7 +42,6 @@ protected:
     auto files() const { return chooser.files(); }
 };
 
-// (The edit mode's texts are the GUI walk's.)
 TEST_F(PromotionChooserTest, ListsTheContextsFedFilesAndShowsTheClickedOnesName) {
     EXPECT_EQ(std::tuple(chooser.heading(), chooser.nameoffile()),
               std::tuple("Editing Promotions", "filename"));

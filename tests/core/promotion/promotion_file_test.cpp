@@ -174,8 +174,7 @@ TEST(SaveDerivation, EachDerivedLine) {
 }
 
 // Hand-made files, short and long, and one failing two rules (the boxes and
-// an unchanged file and record then). A failed write is the save-fault
-// tests' business.
+// an unchanged file and record then).
 TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     test::TempGameFolder game;
     test::ScriptedDialogs dialogs;

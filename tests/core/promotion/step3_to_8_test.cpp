@@ -22,8 +22,6 @@ constexpr int kTitle3 = 2;
 constexpr int kCustom1 = 4;
 constexpr int kCustom2 = 5;
 
-// Block lines and screen fields are written joined by "|", in file and in
-// screen order.
 constexpr const char* kTagTeam = "Harbour Tag Titles|Harbour Champions|Tag Team|72|Male|Heavy|Yes|"
                                  "35|Brand 2|Rust Brothers|Cole Rust|Dane Rust|140|No Record Yet|"
                                  "0|6|Sunday 2nd May 2004|Rust Brothers";
@@ -99,9 +97,8 @@ TEST_F(LaterSteps, Step3AttendancesStoreTheirNumberAndListsTheirLevel) {
     EXPECT_EQ(step3.production(Production::secondaryprod).text(), "$1,250,000 Per Show");
 }
 
-// The rate has an upper bound only, is stored in hundredths rounded down and
-// shown as typed; the crowd is stored and shown as its number. The deal only
-// warns below National.
+// The rate has an upper bound only and is stored in hundredths rounded down;
+// the deal only warns below National.
 TEST_F(LaterSteps, Step4DealBuyRateAndAttendanceAreStoredInTheirForms) {
     const std::string refusal =
         "Invalid Buy-Rate!\r\n\r\nThe Buy-Rate is a number usually between 0 and 2, where 1.0 = "
@@ -131,7 +128,6 @@ TEST_F(LaterSteps, Step4DealBuyRateAndAttendanceAreStoredInTheirForms) {
     }
 }
 
-// Each operation in turn, with what it shows and the lines it changes.
 TEST_F(LaterSteps, Step4MonthsAreSelectedNamedAndRemoved) {
     expectPrompt(step4, BigShowField::bigshowname, "Big Show Name",
                  "Please enter the name of the big show which is held in this month by this "
@@ -283,8 +279,7 @@ TEST_F(LaterSteps, Step6SelectingAnEmptyTitleShowsItsDefaultsAndNoneRemovesOne) 
     EXPECT_EQ(dialogs.texts().back(), "Every promotion must have a primary singles title.");
 }
 
-// Every prompt stores into the selected title's block; titles 1 to 4 have
-// no holder lines, so those answers are only shown.
+// Titles 1 to 4 have no holder lines: those answers are only shown.
 TEST_F(LaterSteps, Step6PromptsStoreInTheSelectedBlockAndHoldersOnlyForCustomTitles) {
     setTitleBlock(kCustom1, kTagTeam);
     const struct {
@@ -458,8 +453,7 @@ TEST_F(LaterSteps, Step8NaOrNoneSwitchesOffOnlyItsOwnSegment) {
     }
 }
 
-// SAVE leaves for the menu only once the file is written; what the file
-// holds is the save's own tests' business.
+// SAVE leaves for the menu only once the file is written.
 TEST_F(LaterSteps, Step8SaveLeavesAndCountsAsSavedOnlyOnceTheFileIsWritten) {
     navigator.go(Screen::Step8);
     for (const bool diskFull : {true, false}) {

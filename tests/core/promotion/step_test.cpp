@@ -4,7 +4,6 @@
 
 #include "support/step_fixture.h"
 
-#include <array>
 #include <map>
 #include <tuple>
 
@@ -16,8 +15,7 @@ using ui::Screen;
 
 constexpr int kYes = 0;
 constexpr int kNo = 1;
-// A show's seven lines from its name on (name, day, logo, brand, type, bar,
-// rating).
+// A show's lines: name, day, logo, brand, type, bar, rating.
 constexpr const char* kFury = "Night Fury|Friday|fury.gif|Brand 2|TV|150|350";
 
 // A step with its logo picker in reach, counting its saves.
@@ -147,47 +145,55 @@ TEST_F(StepTest, Step1EachPromptShowsItsTextsAndStoresItsLine) {
           "Please enter the name of the first brand in your roster split."},
          {Step1Field::brand2, t, 10, s, s, "Brand 2 Name",
           "Please enter the name of the second brand in your roster split."}});
+    // The description is stored on every change.
+    for (const char* typed : {"lf\nand\r\ncr\r", ""}) {
+        step1.typeDescription(typed);
+        EXPECT_EQ(record.get(line::description), *typed ? "lf and cr " : "");
+        EXPECT_EQ(step1.description(), record.get(line::description));
+    }
+    dialogs.clear();
+    step1.descriptionHelp();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].title),
+              std::tuple("Type in a short description of this promotion, to help a new player "
+                         "when choosing which promotion to control.",
+                         "Description"));
 }
 
 // Every size against every coverage, and a size written elsewhere that the
 // text checks and the number checks read differently.
 TEST_F(StepTest, Step1CoverageRulesCorrectTheChoiceInOrder) {
-    const std::map<char, std::string> message{
-        {'N', "The promotion size must be at least Small National to have National TV."},
-        {'R', "The promotion size must be at least 'Indy With Regional TV' to have Regional TV."},
-        {'L', "The promotion size must be 'Indy With Local TV' to have Local TV."},
-        {'Z', "Only a Basic Indy can have no television coverage."},
+    const std::map<std::string, char> letter{
+        {"The promotion size must be at least Small National to have National TV.", 'N'},
+        {"The promotion size must be at least 'Indy With Regional TV' to have Regional TV.", 'R'},
+        {"The promotion size must be 'Indy With Local TV' to have Local TV.", 'L'},
+        {"Only a Basic Indy can have no television coverage.", 'Z'},
     };
-    // Per chosen None, Local, Regional, National: the coverage it ends at
-    // and the messages on the way.
-    const struct {
-        const char* size;
-        std::array<const char*, 4> result;
-        std::array<const char*, 4> messages;
-    } cases[] = {
-        {"1", {"None", "None", "None", "None"}, {"", "L", "R", "N"}},
-        {"2", {"Local", "Local", "Local", "Local"}, {"Z", "", "RZ", "NZ"}},
-        {"3", {"Regional", "Regional", "Regional", "Regional"}, {"Z", "L", "", "NZ"}},
-        {"4", {"National", "National", "Regional", "National"}, {"Z", "L", "", ""}},
-        {"6", {"National", "National", "Regional", "National"}, {"Z", "L", "", ""}},
-        {"03", {"None", "None", "Regional", "None"}, {"Z", "LZ", "", "NZ"}},
+    // Per choice of None, Local, Regional, National: the coverage stored and
+    // shown, and the messages on the way as letters.
+    const std::tuple<std::string, const char*, const char*> cases[] = {
+        {"1", "None|None|None|None", "|L|R|N"},
+        {"2", "Local|Local|Local|Local", "Z||RZ|NZ"},
+        {"3", "Regional|Regional|Regional|Regional", "Z|L||NZ"},
+        {"4", "National|National|Regional|National", "Z|L||"},
+        {"6", "National|National|Regional|National", "Z|L||"},
+        {"03", "None|None|Regional|None", "Z|LZ||NZ"},
     };
-    for (const auto& c : cases) {
-        const std::string size = c.size;
+    for (const auto& [size, results, messages] : cases) {
         size.size() == 1 ? step1.chooseSize(size[0] - '1') : record.set(line::size, size);
-        ASSERT_EQ(record.get(line::size), size);
+        std::vector<std::string> got, said;
         for (int chosen = 0; chosen < 4; ++chosen) {
-            SCOPED_TRACE(size + ", " + std::string(kTvCoverages[chosen]));
             dialogs.clear();
-            expectChanges([&] { step1.chooseTvCoverage(chosen); },
-                          {{line::tvcoverage, c.result[chosen]}});
-            std::vector<std::string> expected;
-            for (const char* m = c.messages[chosen]; *m; ++m) {
-                expected.push_back(message.at(*m));
+            step1.chooseTvCoverage(chosen);
+            got.push_back(record.get(line::tvcoverage));
+            EXPECT_EQ(step1.tvcoverage().text(), got.back());
+            said.emplace_back();
+            for (const auto& text : dialogs.texts()) {
+                said.back() += letter.at(text);
             }
-            EXPECT_EQ(dialogs.texts(), expected);
-            EXPECT_EQ(step1.tvcoverage().text(), c.result[chosen]);
         }
+        EXPECT_EQ(std::tuple(record.get(line::size), joined(got), joined(said)),
+                  std::tuple(size, results, messages));
     }
     step1.chooseSize(6);
     step1.chooseTvCoverage(4);
@@ -214,20 +220,6 @@ TEST_F(StepTest, Step1RosterSplitEnablesTheBrandsAndKeepsTheirNames) {
     setLines(line::brand1, "|Kept?"); // no brand 1: both get their defaults
     step1.chooseRosterSplit(kYes);
     EXPECT_EQ(split(), "Yes|on|Brand 1|Brand 2|Brand 1");
-}
-
-TEST_F(StepTest, Step1DescriptionIsStoredOnEveryChangeWithoutLineBreaks) {
-    for (const char* typed : {"lf\nand\r\ncr\r", ""}) {
-        step1.typeDescription(typed);
-        EXPECT_EQ(record.get(line::description), *typed ? "lf and cr " : "");
-        EXPECT_EQ(step1.description(), record.get(line::description));
-    }
-    step1.descriptionHelp();
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].title),
-              std::tuple("Type in a short description of this promotion, to help a new player "
-                         "when choosing which promotion to control.",
-                         "Description"));
 }
 
 TEST_F(StepTest, Step2SelectingShowsTheBlockAndCompletesAShowWithoutName) {
@@ -322,8 +314,7 @@ TEST_F(StepTest, Step2TypeIsCheckedForCoverageThenSize) {
     }
 }
 
-// A TV rating is stored in hundredths rounded down and shown as typed; PPV
-// buys are stored as typed. Each is asked with its own texts.
+// A TV rating is stored in hundredths rounded down; PPV buys as typed.
 TEST_F(StepTest, Step2RatingIsAskedForTheShownType) {
     const std::string tvRefusal = "Invalid TV Rating!\r\n\r\nThis number must be between 0 and "
                                   "10, eg. 4.75.\r\n\r\nPlease enter another value.";
