@@ -52,45 +52,44 @@ protected:
     }
 };
 
-// Leaving closes the picker; SAVE leaves only when the save does.
+// Leaving closes the picker; SAVE leaves only when the save does; step 1's
+// Back asks first, Enter meaning No, and No stays, picker and all.
 TEST_F(StepTest, NextAndBackLeadToTheNeighboursAndCloseThePicker) {
+    const Texts question{"If you haven't gone through all steps and clicked Save, you will lose "
+                         "any changes by returning to the menu.\r\n\r\nAre you sure you want to "
+                         "go back to the menu?"};
+    const auto before = record.lines();
     for (int n = 1; n <= kStepCount; ++n) {
         ProbeStep step(editor.stepServices, n);
         EXPECT_EQ(std::tuple(step.heading(), step.hint(), step.nextCaption()),
                   std::tuple("Step " + std::to_string(n) + " of 8", "Click On A Stat To Edit",
                              n == 8 ? "SAVE" : "Next >>>"));
-        const auto before = record.lines();
-        for (const bool forward : {true, false}) {
+        for (const int press : {0, 1, 2}) { // Next, Back, Back answered No
+            const bool saved = n == 8 && press == 0, asked = n == 1 && press > 0,
+                       stays = asked && press == 2;
             navigator.go(stepScreen(n));
             step.pickLogo(showLogo(2), nullptr);
             dialogs.clear();
-            const bool asks = n == 1 && !forward;
-            if (asks) {
-                dialogs.no().yes();
-                step.back(); // No: stays, the picker too
-                EXPECT_TRUE(editor.picker.isOpen());
-                EXPECT_EQ(navigator.current(), Screen::Step1);
+            if (asked) {
+                stays ? dialogs.no() : dialogs.yes();
             }
-            forward ? step.next() : step.back();
-            ASSERT_EQ(dialogs.shown().size(), asks ? 2u : 0u);
-            if (asks) {
-                EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].answer),
-                          std::tuple("If you haven't gone through all steps and clicked Save, you "
-                                     "will lose any changes by returning to the menu.\r\n\r\nAre "
-                                     "you sure you want to go back to the menu?",
-                                     ui::Default::No));
-            }
-            const bool saved = n == 8 && forward;
-            const Screen expected = asks    ? Screen::PromotionChooser
+            press == 0 ? step.next() : step.back();
+            const Screen expected = stays   ? Screen::Step1
+                                    : asked ? Screen::PromotionChooser
                                     : saved ? Screen::Step8
-                                            : stepScreen(forward ? n + 1 : n - 1);
-            EXPECT_EQ(navigator.current(), expected) << n << forward;
-            EXPECT_EQ(std::tuple(step.saves, editor.picker.isOpen()), std::tuple(saved, saved));
+                                            : stepScreen(press == 0 ? n + 1 : n - 1);
+            EXPECT_EQ(std::tuple(navigator.current(), step.saves, editor.picker.isOpen()),
+                      std::tuple(expected, saved, saved || stays))
+                << n << press;
+            EXPECT_EQ(dialogs.texts(), asked ? question : Texts{});
+            if (asked) {
+                EXPECT_EQ(dialogs.shown()[0].answer, ui::Default::No);
+            }
             step.saves = 0;
             editor.picker.dismiss();
         }
-        EXPECT_EQ(record.lines(), before) << n;
     }
+    EXPECT_EQ(record.lines(), before);
 }
 
 // The last of each kind of logo; the promotion's own may not be "NA".
