@@ -852,50 +852,46 @@ TEST_F(StepTest, Step6SelectingAnEmptyTitleShowsItsDefaultsAndNoneRemovesOne) {
 // Titles 1 to 4 have no holder lines: those answers are only shown.
 TEST_F(StepTest, Step6PromptsStoreInTheSelectedBlockAndHoldersOnlyForCustomTitles) {
     setTitleBlock(kCustom1, kTagTeam);
-    const struct {
-        TitleField field;
-        const char *answer, *stored, *title, *message;
-    } cases[] = {
-        {TitleField::titlename, "Iron Crown", "Iron Crown", "Title Name",
+    step6.selectTitle(kCustom1);
+    const line::TitleLines& c = line::titles[kCustom1];
+    const std::vector<Answer<TitleField>> answers{
+        {TitleField::titlename, "Iron Crown", c.titlename, "Iron Crown", "Iron Crown", "Title Name",
          "Please enter the name of this title belt, eg. World Heavyweight Championship. If you "
          "don't want a title belt here, enter 'None'."},
-        {TitleField::holdername, "Crown Holder", "Crown Holder", "Holder Name",
+        {TitleField::holdername, "Crown Holder", c.holdername, "Crown Holder", "Crown Holder",
+         "Holder Name",
          "Please enter the name the holder of this title belt will have, eg. World Heavyweight "
          "Champion."},
-        {TitleField::currentchamp, "Vacant", "Vacant", "Current Champion(s)",
+        {TitleField::currentchamp, "Vacant", c.currentchamp, "Vacant", "Vacant",
+         "Current Champion(s)",
          "Please enter the name of the wrestler(s) who currently hold this title belt. If it is a "
          "tag team title, enter the name of the tag team here. If the title is currently vacant, "
          "enter 'Vacant'."},
-        {TitleField::champ1, " Ivo Kask ", " Ivo Kask ", "Champion 1",
+        {TitleField::champ1, " Ivo Kask ", c.champ1, " Ivo Kask ", " Ivo Kask ", "Champion 1",
          "If this is a tag team title, please enter the name of the first member of the team "
          "which currently hold this title belt. If the title isn't a tag team title, or is "
          "vacant, enter 'None'."},
-        {TitleField::champ2, "None", "None", "Champion 2",
+        {TitleField::champ2, "None", c.champ2, "None", "None", "Champion 2",
          "If this is a tag team title, please enter the name of the second member of the team "
          "which currently hold this title belt. If the title isn't a tag team title, or is "
          "vacant, enter 'None'."},
-        {TitleField::reign, "23 days", "23", "Current Reign",
+        {TitleField::reign, "23 days", c.reign, "23", "23", "Current Reign",
          "Please enter the number of days this wrestler/team has/have held this title so far."},
-        {TitleField::defenses, "1,500", "1", "Title Defences",
+        {TitleField::defenses, "1,500", c.defenses, "1", "1", "Title Defences",
          "Please enter the number of title defences this wrestler/team has/have made so far."},
-        {TitleField::historydate, "21/08/2004", "21/08/2004", "Date Of Title Change",
+        {TitleField::historydate, "21/08/2004", c.historydate, "21/08/2004", "21/08/2004",
+         "Date Of Title Change",
          "Please enter the date when this title was won, or the date it was made vacant. The "
-         "date must be in the form 'Saturday 21st August 2004'."},
-    };
-    for (const int item : {kTitle1, kCustom1}) {
-        step6.selectTitle(item);
-        for (const auto& c : cases) {
-            expectPrompt(step6, c.field, c.title, c.message);
-            dialogs.reply(c.answer);
-            step6.edit(c.field);
-            EXPECT_EQ(step6.shown(c.field), c.stored) << c.title;
-        }
+         "date must be in the form 'Saturday 21st August 2004'."}};
+    expectAnswers(step6, answers);
+    step6.selectTitle(kTitle1);
+    for (const auto& a : answers) {
+        dialogs.reply(a.typed);
+        step6.edit(a.field);
+        EXPECT_EQ(step6.shown(a.field), a.shown);
     }
     EXPECT_EQ(titleBlock(kTitle1), "Iron Crown|Crown Holder|50|Male|All|No|60|All|Vacant|23|"
                                    "No Record Yet|0|1|21/08/2004|Vacant");
-    EXPECT_EQ(titleBlock(kCustom1), "Iron Crown|Crown Holder|Tag Team|72|Male|Heavy|Yes|35|Brand 2|"
-                                    "Vacant| Ivo Kask |None|23|No Record Yet|0|1|21/08/2004|"
-                                    "Rust Brothers");
     step6.selectTitle(kTitle1);
     EXPECT_EQ(step6.shown(TitleField::champ1), "None");
 }
