@@ -12,6 +12,7 @@
 #include "support/step_fixture.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -710,31 +711,23 @@ TEST_F(StepTest, Step4MonthsAreSelectedNamedAndRemoved) {
                  "don't want to specify a logo for this month's big show, enter 'NA'.");
     record.set(61, "May Mayhem"); // a named month without logo line
     record.set(62, "Brand 9");
-    enum Op { Select, Name, Logo, Brand };
-    const std::tuple<Op, int, const char*, const char*, test::LineChanges> steps[] = {
-        {Select, 2, "", "None|All|NA", {{56, "All"}, {57, "NA"}}},
-        {Name, 0, "Spring Slam", "Spring Slam|All|NA", {{55, "Spring Slam"}}},
-        {Brand, 1, "", "Spring Slam|Brand 1|NA", {{56, "Brand 1"}}},
-        {Logo, 0, "slam.gif", "Spring Slam|Brand 1|slam.gif", {{57, "slam.gif"}}},
-        {Name, 0, "", "Spring Slam|Brand 1|slam.gif", {}},
-        {Name, 0, "None", "None|All|NA", {{55, ""}, {56, ""}, {57, ""}}},
-        {Select, 2, "", "None|All|NA", {{56, "All"}, {57, "NA"}}},
-        {Select, 4, "", "May Mayhem|Brand 9|NA", {}},
+    // Each action in turn, with the lines it changes and what the month shows.
+    const auto then = [&](const std::function<void()>& act, const test::LineChanges& changes,
+                          const char* shown) {
+        expectChanges(act, changes);
+        EXPECT_EQ(monthShown(), shown);
     };
-    for (const auto& [op, number, reply, shown, changes] : steps) {
-        if (op == Name || op == Logo) {
-            dialogs.reply(reply);
-        }
-        expectChanges(
-            [&, op = op, number = number] {
-                op == Select  ? step4.selectMonth(number)
-                : op == Brand ? step4.chooseBrand(number)
-                              : step4.edit(op == Name ? BigShowField::bigshowname
-                                                      : BigShowField::bigshowlogo);
-            },
-            changes);
-        EXPECT_EQ(monthShown(), shown) << op << reply;
-    }
+    const auto name = [&] { step4.edit(BigShowField::bigshowname); };
+    dialogs.reply("Spring Slam").reply("slam.gif").reply("").reply("None");
+    then([&] { step4.selectMonth(2); }, {{56, "All"}, {57, "NA"}}, "None|All|NA");
+    then(name, {{55, "Spring Slam"}}, "Spring Slam|All|NA");
+    then([&] { step4.chooseBrand(1); }, {{56, "Brand 1"}}, "Spring Slam|Brand 1|NA");
+    then([&] { step4.edit(BigShowField::bigshowlogo); }, {{57, "slam.gif"}},
+         "Spring Slam|Brand 1|slam.gif");
+    then(name, {}, "Spring Slam|Brand 1|slam.gif"); // Cancel
+    then(name, {{55, ""}, {56, ""}, {57, ""}}, "None|All|NA");
+    then([&] { step4.selectMonth(2); }, {{56, "All"}, {57, "NA"}}, "None|All|NA");
+    then([&] { step4.selectMonth(4); }, {}, "May Mayhem|Brand 9|NA");
 }
 
 TEST_F(StepTest, Step5EditsAreStoredUncheckedAndNoneEmptiesTheBooking) {
