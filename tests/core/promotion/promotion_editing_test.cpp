@@ -1016,13 +1016,9 @@ TEST_F(StepTest, Step8SaveLeavesAndCountsAsSavedOnlyOnceTheFileIsWritten) {
         editor.step7.edit(Step7Field::brand1powerfig2name); // the save moves her up
         const platform::Lines before = record.lines();
         dialogs.clear();
-        {
-            platform::FaultPlan plan;
-            if (diskFull) {
-                plan.failFrom(platform::Op::Write, 1, ENOSPC);
-            }
-            step8.next();
-        }
+        platform::FaultPlan plan; // a full disk, or one that never fills
+        plan.failFrom(platform::Op::Write, diskFull ? 1 : 1'000'000, ENOSPC);
+        step8.next();
         EXPECT_EQ(std::tuple(dialogs.texts().size(), game.exists("Data/new.fed"),
                              navigator.current(), editor.chooser.unsavedWork().empty(),
                              record.lines() == before),
