@@ -542,16 +542,14 @@ TEST_F(StepTest, Step2ADayWarnsOncePerExistingShowOnItInShowOrder) {
                " is also on this day. Having more than one regular show on the same day will "
                "cause problems with your game.";
     };
-    const std::string primary1 = warning("Primary Show 1"), primary2 = warning("Primary Show 2"),
-                      secondary1 = warning("Secondary Show 1"),
-                      secondary2 = warning("Secondary Show 2");
+    // Primary shows 1 and 2, secondary show 2.
+    const std::string p1 = warning("Primary Show 1"), p2 = warning("Primary Show 2"),
+                      s2 = warning("Secondary Show 2");
     setShowBlock(1, "Iron Hour|Friday");
     setShowBlock(2, "|Wednesday"); // no show: clashes with nothing, either way
     setShowBlock(3, "Late Brawl|Wednesday");
     const std::tuple<int, int, Texts> cases[] = {
-        {1, 2, {primary1, secondary2}}, {2, 2, {}}, {0, 4, {}}, {0, 2, {primary2, secondary2}},
-        {3, 2, {primary1, primary2}},
-    };
+        {1, 2, {p1, s2}}, {2, 2, {}}, {0, 4, {}}, {0, 2, {p2, s2}}, {3, 2, {p1, p2}}};
     for (const auto& [show, day, warnings] : cases) {
         step2.selectShow(show);
         dialogs.clear();
@@ -701,14 +699,15 @@ TEST_F(StepTest, Step4DealBuyRateAndAttendanceAreStoredInTheirForms) {
 }
 
 TEST_F(StepTest, Step4MonthsAreSelectedNamedAndRemoved) {
-    expectPrompt(step4, BigShowField::bigshowname, "Big Show Name",
+    expectAnswers<BigShowField>(
+        step4, {{BigShowField::bigshowname, "Thaw", 49, "Thaw", "Thaw", "Big Show Name",
                  "Please enter the name of the big show which is held in this month by this "
                  "promotion, or if this promotion doesn't have a big show in this month, enter "
-                 "'None'.");
-    expectPrompt(step4, BigShowField::bigshowlogo, "Big Show Logo",
+                 "'None'."},
+                {BigShowField::bigshowlogo, "thaw.gif", 51, "thaw.gif", "thaw.gif", "Big Show Logo",
                  "Please enter the name of the image you want to use for this big show's logo. "
                  "The image file should be kept in the Images folder in your BM folder. If you "
-                 "don't want to specify a logo for this month's big show, enter 'NA'.");
+                 "don't want to specify a logo for this month's big show, enter 'NA'."}});
     record.set(61, "May Mayhem"); // a named month without logo line
     record.set(62, "Brand 9");
     // Each action in turn, with the lines it changes and what the month shows.
