@@ -167,9 +167,8 @@ TEST(SaveDerivation, EachDerivedLine) {
     for (const auto& [before, changes] : cases) {
         PromotionRecord r = recordWith(before);
         deriveSaveLines(r);
-        Edits after = before;
-        after.insert(after.end(), changes.begin(), changes.end());
-        EXPECT_EQ(r.lines(), test::templateWith(after)) << before.front().second;
+        EXPECT_EQ(r.lines(), test::withLines(test::templateWith(before), changes))
+            << before.front().second;
     }
 }
 
@@ -260,8 +259,7 @@ TEST(PromotionName, IsTheSecondLineOrEmpty) {
     test::TempGameFolder game;
     const std::tuple<const char*, const char*> cases[] = {
         {"INI\r\n", ""},
-        {"INI\rLone CR Name\r", "Lone CR Name"},
-        {"INI\r\nNo Line End", "No Line End"},
+        {"INI\rLone CR, No Line End", "Lone CR, No Line End"},
     };
     for (const auto& [content, name] : cases) {
         game.write("Data/p.fed", content);
