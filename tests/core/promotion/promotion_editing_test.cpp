@@ -138,9 +138,9 @@ TEST_F(PromotionChooserTest, DeleteAsksFirstAndReportsTheOutcome) {
         chooser.act();
         auto texts = dialogs.texts();
         if (blocked) {
-            ASSERT_EQ(texts.size(), 2u);
-            EXPECT_NE(texts.back().find(file), std::string::npos) << texts.back();
-            EXPECT_EQ(dialogs.shown().back().icon, Icon::Critical);
+            EXPECT_EQ(std::tuple(texts.size(), texts.back().find(file) != std::string::npos,
+                                 lastShown().icon),
+                      std::tuple(2u, true, Icon::Critical));
             texts.pop_back();
         }
         EXPECT_EQ(texts, said) << file;
@@ -171,17 +171,16 @@ TEST_F(PromotionChooserTest, ReturnFromTheStepsShowsTheChooserAsItWasLeft) {
 // A name is asked for until it is usable, free and ends in ".fed"; nothing
 // is written before the save.
 TEST_F(PromotionChooserTest, CreatingAsksForANameUntilItIsUsableFreeAndEndsInFed) {
-    using Kind = test::ScriptedDialogs::Kind;
-    using Box = std::tuple<Kind, std::string, std::string, Icon, std::string>;
-    const Box P{Kind::Prompt, "Filename", "Please enter a filename for this new promotion.",
-                Icon::None, "bmf.fed"};
-    const Box exists{Kind::Message, "File Already Exists",
+    // Title, text, icon and the name offered.
+    using Box = std::tuple<std::string, std::string, Icon, std::string>;
+    const Box P{"Filename", "Please enter a filename for this new promotion.", Icon::None,
+                "bmf.fed"};
+    const Box exists{"File Already Exists",
                      "There is already a file in this directory with that name. Please choose a "
                      "different name.",
                      Icon::None, ""};
-    const Box invalid{Kind::Message, "Filename Invalid", "The filename must end in .fed.",
-                      Icon::None, ""};
-    const Box unusable{Kind::Message, "Filename Invalid",
+    const Box invalid{"Filename Invalid", "The filename must end in .fed.", Icon::None, ""};
+    const Box unusable{"Filename Invalid",
                        "\"../alpha.fed\" cannot be used as a file name. A file name must not "
                        "contain \\ / : * ? \" < > | or control characters, must not end in a "
                        "space or a dot, and must not be a reserved device name such as CON, PRN, "
@@ -212,7 +211,7 @@ TEST_F(PromotionChooserTest, CreatingAsksForANameUntilItIsUsableFreeAndEndsInFed
         editor.promotionMenu.createPromotion();
         std::vector<Box> shown;
         for (const auto& s : dialogs.shown()) {
-            shown.emplace_back(s.kind, s.title, s.text, s.icon, s.initial);
+            shown.emplace_back(s.title, s.text, s.icon, s.initial);
         }
         EXPECT_EQ(shown, boxes) << replies.front();
         EXPECT_EQ(std::tuple(chooser.record().lines(), chooser.nameoffile(), navigator.current()),
@@ -642,13 +641,9 @@ TEST_F(StepTest, Step3AttendancesStoreTheirNumberAndListsTheirLevel) {
                 {Step3Field::untvatt, "12,000", 40, "12", "12", "Max Untelevised Attendence",
                  "Please enter the maximum attendence this promotion could attract for an "
                  "untelevised show at this point in time."}});
-    expectChanges(
-        [&] {
-            step3.chooseProduction(Production::primaryprod, 0);
-            step3.chooseProduction(Production::secondaryprod, 19);
-            step3.chooseProduction(Production::bigshowprod, 20); // no such level
-        },
-        {{42, "1"}, {43, "20"}});
+    expectChanges([&] { step3.chooseProduction(Production::primaryprod, 0); }, {{42, "1"}});
+    expectChanges([&] { step3.chooseProduction(Production::secondaryprod, 19); }, {{43, "20"}});
+    expectChanges([&] { step3.chooseProduction(Production::bigshowprod, 20); }, {}); // no level
     EXPECT_EQ(step3.production(Production::secondaryprod).text(), "$1,250,000 Per Show");
 }
 
