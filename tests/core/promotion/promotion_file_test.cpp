@@ -106,15 +106,11 @@ TEST(SaveRules, EachRuleAtItsBoundsAndSeveralFailuresInOrder) {
           {tvcoverage, "Regional"}},
          {1, 2, 7, 26}},
     };
-    for (int k = 1; k <= kTitleCount; ++k) {
+    for (int k = 1; k <= kTitleCount; ++k) { // named, but without its date
         const TitleLines& t = titles[static_cast<std::size_t>(k - 1)];
-        cases.push_back({{{t.titlename, "Belt"},
-                          {t.holdername, "H"},
-                          {t.currentchamp, "C"},
-                          {t.reign, "0"},
-                          {t.defenses, "0"},
-                          {t.historydate, ""}},
-                         {18 + k}});
+        const Edits named{{t.titlename, "Belt"}, {t.holdername, "H"}, {t.currentchamp, "C"},
+                          {t.reign, "0"},        {t.defenses, "0"},   {t.historydate, ""}};
+        cases.push_back({named, {18 + k}});
     }
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::vector<RuleFailure> expected;
