@@ -68,8 +68,7 @@ TEST_F(PromotionChooserTest, ListsTheContextsFedFilesAndShowsTheClickedOnesName)
     EXPECT_EQ(files(), std::vector<std::string>{"gamma.fed"});
 }
 
-// Values outside step 1's lists are shown as stored, and a short file as empty
-// (the later steps' filling is the loading test's).
+// Step 1 shows values outside its lists as stored, and a short file as empty.
 TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
     using namespace line;
     auto full = templateWith({{size, "6"}, {rostersplit, "yes"}, {tvcoverage, "Regional"}});
@@ -107,9 +106,9 @@ TEST_F(PromotionChooserTest, EditLoadsTheFileExactlyAndFillsEveryStep) {
     chooser.select(0);
     fs::remove(game.path("Data/alpha.fed"));
     chooser.act();
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
-    EXPECT_NE(dialogs.shown()[0].text.find("alpha.fed"), std::string::npos);
+    EXPECT_EQ(std::tuple(dialogs.shown().size(), lastShown().icon,
+                         lastShown().text.find("alpha.fed") != std::string::npos),
+              std::tuple(1u, Icon::Critical, true));
     EXPECT_EQ(std::tuple(chooser.record().lines(), chooser.nameoffile(), navigator.current(),
                          editor.step1.shown(Step1Field::promname)),
               std::tuple(before, "beta.fed", Screen::PromotionChooser, "Brawlmark Federation"));
@@ -171,7 +170,6 @@ TEST_F(PromotionChooserTest, ReturnFromTheStepsShowsTheChooserAsItWasLeft) {
 // A name is asked for until it is usable, free and ends in ".fed"; nothing
 // is written before the save.
 TEST_F(PromotionChooserTest, CreatingAsksForANameUntilItIsUsableFreeAndEndsInFed) {
-    // Title, text, icon and the name offered.
     using Box = std::tuple<std::string, std::string, Icon, std::string>;
     const Box P{"Filename", "Please enter a filename for this new promotion.", Icon::None,
                 "bmf.fed"};
@@ -413,10 +411,8 @@ TEST_F(StepTest, Step1EachPromptShowsItsTextsAndStoresItsLine) {
         EXPECT_EQ(record.get(line::description), *typed ? "lf and cr " : "");
         EXPECT_EQ(step1.description(), record.get(line::description));
     }
-    dialogs.clear();
     step1.descriptionHelp();
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(std::tuple(dialogs.shown()[0].text, dialogs.shown()[0].title),
+    EXPECT_EQ(std::tuple(lastShown().text, lastShown().title),
               std::tuple("Type in a short description of this promotion, to help a new player "
                          "when choosing which promotion to control.",
                          "Description"));
@@ -431,8 +427,7 @@ TEST_F(StepTest, Step1CoverageRulesCorrectTheChoiceInOrder) {
         {"The promotion size must be 'Indy With Local TV' to have Local TV.", 'L'},
         {"Only a Basic Indy can have no television coverage.", 'Z'},
     };
-    // Per choice of None, Local, Regional, National: the coverage stored and
-    // shown, and the messages on the way as letters.
+    // Per choice of None, Local, Regional, National: coverage, messages.
     const std::tuple<std::string, const char*, const char*> cases[] = {
         {"1", "None|None|None|None", "|L|R|N"},
         {"2", "Local|Local|Local|Local", "Z||RZ|NZ"},
@@ -526,7 +521,6 @@ TEST_F(StepTest, Step2ADayWarnsOncePerExistingShowOnItInShowOrder) {
                " is also on this day. Having more than one regular show on the same day will "
                "cause problems with your game.";
     };
-    // Primary shows 1 and 2, secondary show 2.
     const std::string p1 = warning("Primary Show 1"), p2 = warning("Primary Show 2"),
                       s2 = warning("Secondary Show 2");
     setShowBlock(1, "Iron Hour|Friday");
@@ -744,8 +738,7 @@ TEST_F(StepTest, Step5FillShowsTheBookingAndKeepsOddValuesAsStored) {
     }
 }
 
-// A loaded file's odd values show as stored and nothing is written back;
-// step 4 shows January again, whose logo line stays empty.
+// Odd values load and show as stored, writing nothing; step 4 shows January.
 TEST_F(StepTest, LoadingShowsOddValuesAsStoredAndWritesNothing) {
     EXPECT_EQ(std::tuple(monthShown(), record.get(51)), std::tuple("None|All|NA", "NA"));
     step4.selectMonth(5);
@@ -777,9 +770,8 @@ TEST_F(StepTest, LoadingShowsOddValuesAsStoredAndWritesNothing) {
               "NA|NA|NA||NA|NA|0|abc%|-1|Mars");
 }
 
-// Titles 1 to 4 have no type or holder lines; 5 to 8 do. Removing a title
-// empties every line shown and keeps the three the save writes; title 1
-// cannot be removed.
+// Titles 1 to 4 have no type or holder lines. Removing a title empties every
+// line shown and keeps the three the save writes; title 1 cannot be removed.
 TEST_F(StepTest, Step6SelectingAnEmptyTitleShowsItsDefaultsAndNoneRemovesOne) {
     const std::tuple<int, const char*, const char*> cases[] = {
         {kTitle3, "None||Singles|0%|All|All|No|0|All||None|None|0|0|",
@@ -987,7 +979,6 @@ TEST_F(StepTest, Step8NaOrNoneSwitchesOffOnlyItsOwnSegment) {
     }
 }
 
-// SAVE leaves for the menu only once the file is written.
 TEST_F(StepTest, Step8SaveLeavesAndCountsAsSavedOnlyOnceTheFileIsWritten) {
     navigator.go(Screen::Step8);
     for (const bool diskFull : {true, false}) {

@@ -46,12 +46,6 @@ const char* const kText[] = {
     "Some information has not been entered for the Custom Title 4.",
 };
 
-PromotionRecord recordWith(const Edits& edits) {
-    PromotionRecord r;
-    r.assign(test::templateWith(edits));
-    return r;
-}
-
 // A complete title 5 to 8 with the given type, champion and holders.
 Edits title(int k, const char* type, const char* champ, const char* c1, const char* c2) {
     const TitleLines& t = titles[static_cast<std::size_t>(k - 1)];
@@ -117,7 +111,9 @@ TEST(SaveRules, EachRuleAtItsBoundsAndSeveralFailuresInOrder) {
         for (int rule : cases[i].second) {
             expected.push_back({rule, kText[rule]});
         }
-        EXPECT_EQ(failedSaveRules(recordWith(cases[i].first)), expected) << "case " << i;
+        PromotionRecord r;
+        r.assign(test::templateWith(cases[i].first));
+        EXPECT_EQ(failedSaveRules(r), expected) << "case " << i;
     }
     std::vector<int> onEmpty;
     for (const auto& f : failedSaveRules(PromotionRecord{})) {
@@ -161,7 +157,8 @@ TEST(SaveDerivation, EachDerivedLine) {
          {}},
     };
     for (const auto& [before, changes] : cases) {
-        PromotionRecord r = recordWith(before);
+        PromotionRecord r;
+        r.assign(test::templateWith(before));
         deriveSaveLines(r);
         EXPECT_EQ(r.lines(), test::withLines(test::templateWith(before), changes))
             << before.front().second;
