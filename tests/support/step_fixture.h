@@ -57,20 +57,40 @@ protected:
         act();
         EXPECT_EQ(record.lines(), withLines(before, changes));
     }
-    // Editing `field` asks with this title and message, offering what the
-    // field shows; Cancel changes nothing.
-    template <typename Step, typename Field>
-    void expectPrompt(Step& step, Field field, std::string_view title, std::string_view message) {
-        const std::string offered = step.shown(field);
-        dialogs.clear();
-        dialogs.reply("");
-        expectChanges([&] { step.edit(field); }, {});
-        ASSERT_EQ(dialogs.shown().size(), 1u) << title;
-        const auto& p = dialogs.shown()[0];
-        EXPECT_EQ(std::tuple(p.kind, p.title, p.text, p.initial),
-                  std::tuple(ScriptedDialogs::Kind::Prompt, title, message, offered));
-        EXPECT_EQ(step.shown(field), offered) << title;
-        dialogs.clear();
+    // An answer typed into a field's prompt (its texts checked first when a
+    // title is given): stored in `line` as `stored`, or refused (line -1)
+    // with the message `stored`; the field shows `shown` then.
+    template <typename Field> struct Answer {
+        Field field;
+        std::string typed;
+        int line;
+        std::string stored, shown, title = "", message = "";
+    };
+    template <typename Field, typename Step>
+    void expectAnswers(Step& step, const std::vector<Answer<Field>>& answers) {
+        for (const auto& a : answers) {
+            SCOPED_TRACE(a.title + " " + a.typed);
+            if (!a.title.empty()) { // asked with the shown text offered; Cancel keeps it
+                const std::string offered = step.shown(a.field);
+                dialogs.clear();
+                dialogs.reply("");
+                expectChanges([&] { step.edit(a.field); }, {});
+                ASSERT_EQ(dialogs.shown().size(), 1u);
+                const auto& p = dialogs.shown()[0];
+                EXPECT_EQ(std::tuple(p.kind, p.title, p.text, p.initial, step.shown(a.field)),
+                          std::tuple(ScriptedDialogs::Kind::Prompt, a.title, a.message, offered,
+                                     offered));
+            }
+            dialogs.clear();
+            dialogs.reply(a.typed);
+            const bool refused = a.line < 0;
+            expectChanges([&] { step.edit(a.field); },
+                          refused ? LineChanges{} : LineChanges{{a.line, a.stored}});
+            const auto texts = dialogs.texts();
+            EXPECT_EQ(std::vector(texts.begin() + (texts.empty() ? 0 : 1), texts.end()),
+                      refused ? std::vector{a.stored} : std::vector<std::string>{});
+            EXPECT_EQ(step.shown(a.field), a.shown);
+        }
     }
     // Edits "odd.fed", the template with these lines changed, loaded
     // through the chooser; its lines.

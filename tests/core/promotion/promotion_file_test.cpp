@@ -1,9 +1,7 @@
+#include "core/promotion/record/promotion_record.h"
 #include "core/promotion/save_rules.h"
 
-#include "support/scripted_dialogs.h"
-#include "support/temp_game_folder.h"
-
-#include <gtest/gtest.h>
+#include "support/step_fixture.h"
 
 #include <tuple>
 #include <utility>
@@ -11,7 +9,7 @@
 namespace bm::promotion {
 namespace {
 using namespace line;
-using Edits = std::vector<std::pair<int, std::string>>;
+using Edits = test::LineChanges;
 using Rules = std::vector<int>;
 
 // Each message exactly as the user must read it; index = rule number.
@@ -47,14 +45,6 @@ const char* const kText[] = {
     "Some information has not been entered for the Custom Title 3.",
     "Some information has not been entered for the Custom Title 4.",
 };
-
-PromotionRecord templateWith(const Edits& edits) {
-    PromotionRecord r = makeTemplateRecord();
-    for (const auto& [l, value] : edits) {
-        r.set(l, value);
-    }
-    return r;
-}
 
 // A complete title 5 to 8 with the given type, champion and holders.
 Edits title(int k, const char* type, const char* champ, const char* c1, const char* c2) {
@@ -110,22 +100,20 @@ TEST(SaveRules, EachRuleAtItsBoundsAndSeveralFailuresInOrder) {
           {tvcoverage, "Regional"}},
          {1, 2, 7, 26}},
     };
-    for (int k = 1; k <= kTitleCount; ++k) {
+    for (int k = 1; k <= kTitleCount; ++k) { // named, but without its date
         const TitleLines& t = titles[static_cast<std::size_t>(k - 1)];
-        cases.push_back({{{t.titlename, "Belt"},
-                          {t.holdername, "H"},
-                          {t.currentchamp, "C"},
-                          {t.reign, "0"},
-                          {t.defenses, "0"},
-                          {t.historydate, ""}},
-                         {18 + k}});
+        const Edits named{{t.titlename, "Belt"}, {t.holdername, "H"}, {t.currentchamp, "C"},
+                          {t.reign, "0"},        {t.defenses, "0"},   {t.historydate, ""}};
+        cases.push_back({named, {18 + k}});
     }
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::vector<RuleFailure> expected;
         for (int rule : cases[i].second) {
             expected.push_back({rule, kText[rule]});
         }
-        EXPECT_EQ(failedSaveRules(templateWith(cases[i].first)), expected) << "case " << i;
+        PromotionRecord r;
+        r.assign(test::templateWith(cases[i].first));
+        EXPECT_EQ(failedSaveRules(r), expected) << "case " << i;
     }
     std::vector<int> onEmpty;
     for (const auto& f : failedSaveRules(PromotionRecord{})) {
@@ -169,17 +157,16 @@ TEST(SaveDerivation, EachDerivedLine) {
          {}},
     };
     for (const auto& [before, changes] : cases) {
-        PromotionRecord r = templateWith(before);
+        PromotionRecord r;
+        r.assign(test::templateWith(before));
         deriveSaveLines(r);
-        Edits after = before;
-        after.insert(after.end(), changes.begin(), changes.end());
-        EXPECT_EQ(r.lines(), templateWith(after).lines()) << before.front().second;
+        EXPECT_EQ(r.lines(), test::withLines(test::templateWith(before), changes))
+            << before.front().second;
     }
 }
 
 // Hand-made files, short and long, and one failing two rules (the boxes and
-// an unchanged file and record then). A failed write is the save-fault
-// tests' business.
+// an unchanged file and record then).
 TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     test::TempGameFolder game;
     test::ScriptedDialogs dialogs;
@@ -190,16 +177,17 @@ TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
     shortSaved.resize(kLineCount);
     shortSaved[titles[0].savedchamp] = "Vacant";
     // Lines past the layout, and bytes of every value, stay as they were.
-    platform::Lines longFile = created;
+    platform::Lines longFile =
+        test::withLines(created, {{brand1powerfig2name, "Ada Quill"},
+                                  {description, test::everyByteButLineEnds()},
+                                  {owner, "lone\nfeed"},
+                                  {titles[0].currentchamp, "Jos\xe9 \x01\xff"}});
     longFile.insert(longFile.end(), {"extra 1", "", "extra 3"});
-    longFile[brand1powerfig2name] = "Ada Quill";
-    longFile[description] = test::everyByteButLineEnds();
-    longFile[titles[0].currentchamp] = "Jos\xe9 \x01\xff";
-    platform::Lines longSaved = longFile;
-    longSaved[powerfig1name] = "Ada Quill";
-    longSaved[brand1powerfig2name] = "";
-    longSaved[titles[0].savedchamp] = "Jos\xe9 \x01\xff";
-    platform::Lines failing = templateWith({{bigshowatt, "5"}, {untvatt, "x"}}).lines();
+    const platform::Lines longSaved =
+        test::withLines(longFile, {{powerfig1name, "Ada Quill"},
+                                   {brand1powerfig2name, ""},
+                                   {titles[0].savedchamp, "Jos\xe9 \x01\xff"}});
+    platform::Lines failing = test::templateWith({{bigshowatt, "5"}, {untvatt, "x"}});
     failing[brand1powerfig2name] = "Ada"; // the save would move it up
 
     const std::tuple<platform::Lines, bool, platform::Lines, std::vector<std::string>> cases[] = {
@@ -222,6 +210,55 @@ TEST(SavePromotion, WritesTheLoadedLinesWithOnlyTheDerivedOnesChanged) {
                          : std::tuple(std::string("Error!"), ui::Icon::Critical));
         }
     }
+}
+
+TEST(PromotionRecord, ShortRecordsReadEmptyAndGrowBeforeASet) {
+    PromotionRecord record;
+    record.assign({"A", "Name"});
+    EXPECT_EQ(record.get(line::days) + record.get(-1) + record.get(100000), "");
+    EXPECT_EQ(record.lineCount(), 2u) << "reading never grows the record";
+    record.set(line::website, "site");
+    record.set(-5, "ignored");
+    EXPECT_EQ(std::tuple(record.lineCount(), record.get(line::promname), record.get(line::website)),
+              std::tuple(238u, "Name", "site"));
+    record.assign(platform::Lines(240, "x"));
+    record.set(line::size, "2");
+    EXPECT_EQ(record.lineCount(), 240u) << "extra lines are kept";
+}
+
+TEST(PromotionFile, RoundTripsEveryShapeOfFileByteForByteAndKeepsTheRecordOnAFailure) {
+    test::TempGameFolder game;
+    const std::tuple<std::string, std::size_t> cases[] = {
+        {platform::joinLines(makeTemplateRecord().lines()), 238},
+        {"A\r\nShort\r\n\r\n", 3},
+        {"", 0},
+        {"A\r\n\r\n\r\n", 3},
+    };
+    for (const auto& [content, lines] : cases) {
+        game.write("Data/in.fed", content);
+        PromotionRecord record;
+        ASSERT_TRUE(loadPromotion(game.path("Data/in.fed"), record).ok());
+        EXPECT_EQ(record.lineCount(), lines);
+        ASSERT_TRUE(writePromotion(game.path("Data/out.fed"), record).ok());
+        EXPECT_EQ(game.read("Data/out.fed"), content);
+    }
+    PromotionRecord record = makeTemplateRecord();
+    const auto status = loadPromotion(game.path("Data/missing.fed"), record);
+    EXPECT_NE(status.message().find("missing.fed"), std::string::npos);
+    EXPECT_EQ(record.lines(), makeTemplateRecord().lines());
+}
+
+TEST(PromotionName, IsTheSecondLineOrEmpty) {
+    test::TempGameFolder game;
+    const std::tuple<const char*, const char*> cases[] = {
+        {"INI\r\n", ""},
+        {"INI\rLone CR, No Line End", "Lone CR, No Line End"},
+    };
+    for (const auto& [content, name] : cases) {
+        game.write("Data/p.fed", content);
+        EXPECT_EQ(readPromotionName(game.path("Data/p.fed")), name) << content;
+    }
+    EXPECT_EQ(readPromotionName(game.path("Data/none.fed")), "");
 }
 
 } // namespace
