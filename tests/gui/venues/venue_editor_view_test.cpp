@@ -70,6 +70,10 @@ TEST_F(VenueEditorViewTest, BrowseEditAddAndDeleteThroughTheControls) {
     dialogs.yes();
     click(view.button(VenueButton::Delete));
     EXPECT_EQ(listed(), QStringLiteral("12 1 Show All/Marked"));
+    click(view.button(VenueButton::AddNew));
+    EXPECT_EQ(view.names->count(), 2) << "Add New writes a venue at once and edits it";
+    click(view.button(VenueButton::CancelChanges));
+    EXPECT_FALSE(view.button(VenueButton::ConfirmChanges)->isEnabled()) << "back to browsing";
 }
 
 } // namespace
