@@ -140,20 +140,26 @@ ContextFindings check(const Target& target) {
     context.enter(target.kind, target.folder);
     ContextFindings found;
     found.name = target.name;
-    found.dates = checks::checkDates(context);
+    // Each promotion file is read once, for the date check and the save rules.
+    auto files = checks::readPromotionFiles(context);
+    found.dates = checks::checkDates(context, files);
     if (target.kind == context::ContextKind::Scenario) {
         found.scenario = checks::checkScenario(context);
     }
     const auto folder = context.pathOf();
-    for (auto& file : platform::listFiles(folder, promotion::kPromotionPattern)) {
+    for (auto& file : files) {
         PromotionFindings p;
         promotion::PromotionRecord record;
-        if (auto status = promotion::loadPromotion(folder / file, record); !status) {
+        if (auto status = file.status
+                              ? promotion::parsePromotion(file.bytes, folder / file.name, record)
+                              : file.status;
+            !status) {
             p.error = status.message();
         } else {
             p.failures = promotion::failedSaveRules(record);
         }
-        p.file = std::move(file);
+        p.file = std::move(file.name);
+        file.bytes = {};
         found.promotions.push_back(std::move(p));
     }
     return found;

@@ -12,12 +12,14 @@ std::string display(std::string_view bytes) {
     const std::string utf8 = text::toUtf8(bytes);
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
-            continue;
-        }
-        out += utf8[i];
+    // Every CR that a LF follows is dropped; the text between goes in runs.
+    std::size_t from = 0;
+    for (std::size_t cr = utf8.find("\r\n"); cr != std::string::npos;
+         cr = utf8.find("\r\n", cr + 1)) {
+        out.append(utf8, from, cr - from);
+        from = cr + 1;
     }
+    out.append(utf8, from);
     return out;
 }
 

@@ -181,7 +181,9 @@ void checkContracts(const context::EditingContext& context, const StartDate& sta
     }
 }
 
-void checkBigShows(const context::EditingContext& context, const StartDate& start, Report& report) {
+// `promotions` are the files read already, or null to read them here.
+void checkBigShows(const context::EditingContext& context, const StartDate& start,
+                   const std::vector<PromotionBytes>* promotions, Report& report) {
     namespace line = promotion::line;
     if (!context.isEnabled(context::MenuButton::Promotions)) {
         report.text(kLineEnd);
@@ -190,13 +192,28 @@ void checkBigShows(const context::EditingContext& context, const StartDate& star
     }
     bool anyProblem = false;
     const auto folder = context.pathOf();
-    for (const auto& name : platform::listFiles(folder, promotion::kPromotionPattern)) {
+    std::vector<std::string> listed;
+    if (!promotions) {
+        listed = platform::listFiles(folder, promotion::kPromotionPattern);
+    }
+    const std::size_t count = promotions ? promotions->size() : listed.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& name = promotions ? (*promotions)[i].name : listed[i];
         const auto path = folder / name;
-        std::string bytes;
+        std::string read;
+        std::string_view bytes;
+        platform::Status status = platform::Status::success();
+        if (promotions && (*promotions)[i].status) {
+            // What reading the first lines alone would have given.
+            bytes = std::string_view((*promotions)[i].bytes).substr(0, platform::kFirstBytesLimit);
+        } else {
+            status = platform::readFirstBytes(path, line::dateofshow + 1, read);
+            bytes = read;
+        }
         std::string problem;
         DateFinding kind = DateFinding::File;
         std::string_view show;
-        if (auto status = platform::readFirstBytes(path, line::dateofshow + 1, bytes); !status) {
+        if (!status) {
             problem = "* " + status.message() + " *";
         } else if (!platform::lineAt(bytes, line::nameofbigshow, show)) {
             problem = "* The promotion file " + name + " has only " +
@@ -224,9 +241,8 @@ void checkBigShows(const context::EditingContext& context, const StartDate& star
     report.text(anyProblem ? kBigShowAdvice : kBigShowsOk);
 }
 
-} // namespace
-
-DateCheck checkDates(const context::EditingContext& context) {
+DateCheck runDateCheck(const context::EditingContext& context,
+                       const std::vector<PromotionBytes>* promotions) {
     DateCheck check;
     Report report(check);
     StartDate start;
@@ -236,8 +252,31 @@ DateCheck checkDates(const context::EditingContext& context) {
         return check;
     }
     checkContracts(context, start, report);
-    checkBigShows(context, start, report);
+    checkBigShows(context, start, promotions, report);
     return check;
+}
+
+} // namespace
+
+DateCheck checkDates(const context::EditingContext& context) {
+    return runDateCheck(context, nullptr);
+}
+
+DateCheck checkDates(const context::EditingContext& context,
+                     const std::vector<PromotionBytes>& promotions) {
+    return runDateCheck(context, &promotions);
+}
+
+std::vector<PromotionBytes> readPromotionFiles(const context::EditingContext& context) {
+    const auto folder = context.pathOf();
+    std::vector<PromotionBytes> files;
+    for (auto& name : platform::listFiles(folder, promotion::kPromotionPattern)) {
+        PromotionBytes file;
+        file.status = platform::readFileBytes(folder / name, file.bytes);
+        file.name = std::move(name);
+        files.push_back(std::move(file));
+    }
+    return files;
 }
 
 } // namespace bm::checks

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/context/editing_context.h"
+#include "core/platform/status.h"
 
 #include <string>
 #include <string_view>
@@ -34,5 +35,18 @@ struct DateCheck {
 };
 
 DateCheck checkDates(const context::EditingContext& context);
+
+// A promotion file of the context read whole once, for every check that
+// needs it; `status` tells why it could not be read.
+struct PromotionBytes {
+    std::string name;
+    platform::Status status = platform::Status::success();
+    std::string bytes;
+};
+// The context's promotion files in the order that the checks list them.
+std::vector<PromotionBytes> readPromotionFiles(const context::EditingContext& context);
+// The same check over the promotion files already read.
+DateCheck checkDates(const context::EditingContext& context,
+                     const std::vector<PromotionBytes>& promotions);
 
 } // namespace bm::checks

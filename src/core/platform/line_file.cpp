@@ -194,6 +194,10 @@ Status readLines(const fs::path& path, Lines& lines) {
     if (auto status = readFileBytes(path, bytes); !status) {
         return status;
     }
+    return linesOf(bytes, path, lines);
+}
+
+Status linesOf(std::string_view bytes, const fs::path& path, Lines& lines) {
     // Counted before anything is built: a file of lone CRs is tiny on disk
     // and huge as lines.
     if (lineCount(bytes) > kMaxDataFileLines) {
@@ -231,7 +235,7 @@ Status readFirstBytes(const fs::path& path, std::size_t count, std::string& byte
     }
     // Read until `count` line ends have been seen, or a sane limit for a few
     // lines is reached; a large file is never loaded for its first line.
-    constexpr std::size_t kLimit = 1024 * 1024;
+    constexpr std::size_t kLimit = kFirstBytesLimit;
     std::string read;
     std::size_t ends = 0;
     char chunk[4096];

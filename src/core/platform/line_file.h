@@ -36,12 +36,17 @@ bool hasBareLineFeed(const Lines& lines, std::size_t count);
 // refused with a message; `bytes` or `lines` are then left as they were.
 Status readFileBytes(const std::filesystem::path& path, std::string& bytes);
 Status readLines(const std::filesystem::path& path, Lines& lines);
+// The lines of bytes already read whole, refused as readLines refuses them;
+// `path` only names the file in messages.
+Status linesOf(std::string_view bytes, const std::filesystem::path& path, Lines& lines);
 
 // Reads no more than the first `count` lines, without loading a large file.
 Status readFirstLines(const std::filesystem::path& path, std::size_t count, Lines& lines);
 
 // The bytes that readFirstLines splits (perhaps a few lines more), for a
-// reader that wants only some of the lines: no line is copied.
+// reader that wants only some of the lines: no line is copied. No more than
+// kFirstBytesLimit are read.
+inline constexpr std::size_t kFirstBytesLimit = 1024 * 1024;
 Status readFirstBytes(const std::filesystem::path& path, std::size_t count, std::string& bytes);
 
 // How many lines splitLines would make of `bytes`.

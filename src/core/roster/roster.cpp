@@ -81,20 +81,18 @@ template <std::size_t N> unsigned crsIn(const char* p) {
     return count;
 }
 
-// The high bit of every byte of the eight at `p` that is a CR, the first
-// byte lowest whatever the machine's byte order.
-std::uint64_t crBytes(const char* p) {
+// The eight bytes at `p` as a word, the first byte lowest whatever the
+// machine's byte order.
+std::uint64_t wordAt(const unsigned char* p) {
     std::uint64_t word = 0;
     if constexpr (std::endian::native == std::endian::little) {
         std::memcpy(&word, p, sizeof word);
     } else {
         for (std::size_t i = 0; i < 8; ++i) {
-            word |= std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+            word |= std::uint64_t{p[i]} << (8 * i);
         }
     }
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::uint64_t x = word ^ 0x0D0D0D0D0D0D0D0DULL; // a CR becomes 0
-    return ~(((x & kLow7) + kLow7) | x | kLow7);
+    return word;
 }
 
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
@@ -105,28 +103,26 @@ unsigned highBits(std::uint64_t highs) {
     return static_cast<unsigned>(((highs >> 7) * kOnes) >> 56);
 }
 
-// Where in its word the k-th CR of `crs` stands (1 <= k <= their count):
-// the number of bytes before which fewer than k CRs are met.
-unsigned kthInWord(std::uint64_t crs, unsigned k) {
-    const std::uint64_t upTo = (crs >> 7) * kOnes; // byte i: the CRs in bytes 0..i
-    const std::uint64_t reached = ((upTo | (kOnes << 7)) - k * kOnes) & (kOnes << 7);
-    return 8 - highBits(reached);
-}
-
-// Where in the 64 bytes at `p` the k-th CR stands (1 <= k <= their count):
-// word by word, a line being a few words long.
+// Where in the 64 bytes at `p` the k-th CR stands (1 <= k <= their count),
+// without a branch: which word holds it is as unforeseeable as the lengths
+// of lines, so a guess would be wrong about every other time.
 unsigned kthInBlock(const char* p, unsigned k) {
-    constexpr unsigned kLastWord = kBlock - 8;
-    unsigned at = 0;
-    for (; at < kLastWord; at += 8) {
-        const std::uint64_t crs = crBytes(p + at);
-        const unsigned inWord = highBits(crs);
-        if (k <= inWord) {
-            break;
-        }
-        k -= inWord;
+    constexpr std::uint64_t kHigh = kOnes << 7;
+    unsigned char ones[kBlock]; // 1 at each CR: a loop compilers vectorise
+    for (std::size_t i = 0; i < kBlock; ++i) {
+        ones[i] = static_cast<unsigned char>(p[i] == '\r');
     }
-    return at + kthInWord(crBytes(p + at), k);
+    std::array<std::uint64_t, kBlock / 8> words{};
+    std::uint64_t inWords = 0; // byte w: the CRs of word w
+    for (std::size_t w = 0; w < words.size(); ++w) {
+        words[w] = wordAt(ones + 8 * w);
+        inWords |= ((words[w] * kOnes) >> 56) << (8 * w);
+    }
+    const std::uint64_t upTo = inWords * kOnes; // byte w: the CRs of words 0..w
+    const unsigned word = 8 - highBits(((upTo | kHigh) - k * kOnes) & kHigh);
+    const auto before = static_cast<unsigned>(((upTo << 8) >> (8 * word)) & 0xFF);
+    const std::uint64_t inWord = words[word] * kOnes; // byte i: the CRs of bytes 0..i
+    return 8 * word + 8 - highBits(((inWord | kHigh) - (k - before) * kOnes) & kHigh);
 }
 
 } // namespace

@@ -34,8 +34,19 @@ char byteOf(char32_t character) {
 std::string toUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char b : bytes) {
-        const char32_t c = characterOf(b);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // Reports are mostly plain ASCII, which is the same in UTF-8: copied
+        // a run at a time.
+        const std::size_t from = i;
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+        }
+        out.append(bytes.data() + from, i - from);
+        if (i == bytes.size()) {
+            break;
+        }
+        const char32_t c = characterOf(bytes[i++]);
         if (c < 0x80) {
             out += static_cast<char>(c);
         } else if (c < 0x800) {

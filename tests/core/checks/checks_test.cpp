@@ -128,6 +128,10 @@ TEST(DateCheck, ReportsEveryLineAsTheMenuShowsIt) {
         const DateCheck check = checkDates(context);
         EXPECT_EQ(check.report, expected) << c.name;
         EXPECT_EQ(summary(check), c.problems) << c.name;
+        // Over the promotion files read once for every check: the same.
+        const DateCheck shared = checkDates(context, readPromotionFiles(context));
+        EXPECT_EQ(shared.report, check.report) << c.name;
+        EXPECT_EQ(summary(shared), c.problems) << c.name;
     }
 }
 

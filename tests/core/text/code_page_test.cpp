@@ -19,6 +19,7 @@ TEST(CodePage, EveryByteHasItsCharacterAndUtf8) {
         {"\x80\x9f", "\xE2\x82\xAC\xC5\xB8"}, // euro sign, Y with diaeresis
         {"\x81\x9d", "\xC2\x81\xC2\x9D"},     // unused: kept as controls
         {"caf\xe9\xff", "caf\xC3\xA9\xC3\xBF"},
+        {"q\x80xy\xe9z", "q\xE2\x82\xACxy\xC3\xA9z"}, // plain runs between
     };
     for (const auto& c : cases) {
         EXPECT_EQ(toUtf8(c.bytes), c.utf8) << testing::PrintToString(c.bytes);

@@ -104,6 +104,16 @@ platform::Status loadPromotion(const std::filesystem::path& path, PromotionRecor
     return platform::Status::success();
 }
 
+platform::Status parsePromotion(std::string_view bytes, const std::filesystem::path& path,
+                                PromotionRecord& record) {
+    platform::Lines lines;
+    if (auto status = platform::linesOf(bytes, path, lines); !status) {
+        return status;
+    }
+    record.assign(std::move(lines));
+    return platform::Status::success();
+}
+
 platform::Status writePromotion(const std::filesystem::path& path, const PromotionRecord& record) {
     return platform::writeLines(path, record.lines());
 }

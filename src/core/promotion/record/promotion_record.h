@@ -35,6 +35,9 @@ PromotionRecord makeTemplateRecord();
 
 // Reads the file into the record; on failure the record is left as it was.
 platform::Status loadPromotion(const std::filesystem::path& path, PromotionRecord& record);
+// The same from bytes already read whole; `path` only names the file in messages.
+platform::Status parsePromotion(std::string_view bytes, const std::filesystem::path& path,
+                                PromotionRecord& record);
 platform::Status writePromotion(const std::filesystem::path& path, const PromotionRecord& record);
 
 // The promotion's name (its second line) without reading the whole file; an
