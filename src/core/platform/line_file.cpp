@@ -102,18 +102,15 @@ std::size_t lineCount(std::string_view bytes) {
 }
 
 bool lineAt(std::string_view bytes, std::size_t index, std::string_view& line) {
-    // Whole blocks are skipped by counting their line ends, a loop that
-    // compilers turn into vector code; the rest is looked at byte by byte.
+    // Whole blocks are skipped by counting their line ends; the rest is
+    // looked at byte by byte.
     constexpr std::size_t kBlock = 64;
     const char* const p = bytes.data();
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     std::size_t left = index; // line ends still to pass
     while (left > 0 && n - i >= kBlock) {
-        unsigned char inBlock = 0;
-        for (std::size_t j = 0; j < kBlock; ++j) {
-            inBlock = static_cast<unsigned char>(inBlock + (p[i + j] == '\r'));
-        }
+        const unsigned inBlock = lineEndsIn<kBlock>(p + i);
         if (inBlock >= left) {
             break;
         }

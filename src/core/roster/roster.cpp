@@ -72,14 +72,8 @@ std::size_t pastLineEnd(std::string_view bytes, std::size_t cr) {
 
 // A wrestlers file is a million short lines, so line ends are looked for many
 // bytes at a time: blocks are counted by loops that compilers turn into
-// vector code, and a line end is picked out of its block without a branch.
-template <std::size_t N> unsigned crsIn(const char* p) {
-    unsigned char count = 0;
-    for (std::size_t i = 0; i < N; ++i) {
-        count = static_cast<unsigned char>(count + (p[i] == '\r'));
-    }
-    return count;
-}
+// vector code (platform::lineEndsIn), and a line end is picked out of its
+// block without a branch.
 
 // The eight bytes at `p` as a word, the first byte lowest whatever the
 // machine's byte order.
@@ -205,7 +199,7 @@ bool RecordWalk::countBlock() {
         std::fill(lastBlock_.begin() + static_cast<std::ptrdiff_t>(left), lastBlock_.end(), '\0');
         break;
     }
-    blockEnds_ = crsIn<kBlock>(block());
+    blockEnds_ = platform::lineEndsIn<kBlock>(block());
     counted_ = true;
     return true;
 }
@@ -241,7 +235,7 @@ bool RecordWalk::findHeavy() {
                 break;
             }
             block = data + pos;
-            ends = crsIn<kBlock>(block);
+            ends = platform::lineEndsIn<kBlock>(block);
         }
         pos_ = pos;
         met_ = met;
