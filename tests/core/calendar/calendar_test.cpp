@@ -208,7 +208,6 @@ TEST(DateCalculatorScreen, CountsTheDaysOrGivesOneCriticalBoxAndNoResult) {
         const char* result; // "" for the error box
         bool again = false; // on the calculator of the row before, not a new one
     } cases[] = {
-        {newYear, {"Saturday", "1", "January", "2005"}, "Number Of Days Between The Dates: 366"},
         {{"Wednesday", "1", "January", "2003"}, // the lists' first and last entries
          {"Friday", "31", "December", "2010"},
          "Number Of Days Between The Dates: 2921"},
@@ -239,7 +238,7 @@ TEST(DateCalculatorScreen, CountsTheDaysOrGivesOneCriticalBoxAndNoResult) {
                          "Date Calculator", ui::Icon::Critical));
     calc->choose(Row::TitleWon, Part::Year, "2011"); // not an entry: ignored
     EXPECT_EQ(calc->chosen(Row::TitleWon, Part::Year), "2004");
-    EXPECT_EQ(dialogs.busyCount(), 5); // and off again: the dialogs check that when they go
+    EXPECT_EQ(dialogs.busyCount(), 4); // and off again: the dialogs check that when they go
     EXPECT_FALSE(dialogs.busyDuringMessage) << "the pointer is normal again for the box";
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
+#include <ranges>
 #include <tuple>
 
 namespace bm::roster {
@@ -54,17 +55,15 @@ protected:
     // Opens the wrestler by name from the list.
     void edit(const std::string& name) {
         const Names names = listed();
-        const auto row = std::find(names.begin(), names.end(), name) - names.begin();
-        ASSERT_LT(row, names.size()) << name << " is not listed";
-        screen.clickCell(static_cast<int>(row), kNameColumn);
+        screen.clickCell(static_cast<int>(std::ranges::find(names, name) - names.begin()),
+                         kNameColumn);
     }
     std::string file() const { return game.read("Data/wrestlers.bm1"); }
     Names column(Field field) const {
-        Names values;
-        for (const auto& record : screen.roster()) {
-            values.emplace_back(record.get(field));
-        }
-        return values;
+        auto values = screen.roster() | std::views::transform([field](const auto& record) {
+                          return std::string(record.get(field));
+                      });
+        return {values.begin(), values.end()};
     }
     // Types into a bulk tools row's boxes and presses its "Go".
     void run(ToolRow row, const Names& typed) {
