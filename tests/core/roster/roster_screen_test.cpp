@@ -1,4 +1,3 @@
-// The roster screen, its stat editor and its bulk tools, on a game folder.
 #include "core/roster/bulk_tools.h"
 #include "core/roster/roster_fixture.h"
 #include "core/roster/roster_screen.h"
@@ -39,7 +38,6 @@ protected:
         game.writeLines("Data/maindata.bm1",
                         {"x", "y", "Wednesday", "18", "August", "2004", "rest"});
     }
-    // Loads the file through the editing menu and clears the log.
     void openWith(const std::vector<test::Wrestler>& wrestlers) {
         game.write("Data/wrestlers.bm1", test::wrestlersFile(wrestlers));
         editor.menu.press(context::MenuButton::Wrestlers);
@@ -52,7 +50,6 @@ protected:
         }
         return names;
     }
-    // Opens the wrestler by name from the list.
     void edit(const std::string& name) {
         const Names names = listed();
         screen.clickCell(static_cast<int>(std::ranges::find(names, name) - names.begin()),
@@ -178,11 +175,7 @@ TEST_F(RosterTest, ScreenOpensAfreshSavesAndAsksBeforeLeavingAfterAnyOpening) {
                          original));
     // Saved in roster order, not list order.
     editor.menu.press(context::MenuButton::Wrestlers);
-    edit("Bo");
-    stats.clickCell(0, kValue);
-    stats.typeText("Zed");
-    stats.apply();
-    stats.close();
+    screen.roster()[0].set(Field::names, "Zed"); // Bo
     dialogs.clear();
     screen.saveChanges();
     EXPECT_EQ(std::tuple(dialogs.texts(), file(), screen.hasUnsavedChanges()),

@@ -20,8 +20,6 @@ const QString kZoeShown = QString::fromUtf8("Zo\u00EB & Co");
 
 using RosterViewsTest = test::GuiTest;
 
-// The screen, then a wrestler opened by Enter in the stat editor, then the
-// bulk tools panel.
 TEST_F(RosterViewsTest, RosterScreenStatEditorAndBulkToolsWiring) {
     RosterScreenView& view = app.view<RosterScreenView>();
     StatEditorView& stats = app.view<StatEditorView>();
