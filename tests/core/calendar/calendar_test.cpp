@@ -154,7 +154,7 @@ TEST(DateCalculator, CountsTheStepsOfAWalkThatStopsOnReaching2100) {
         {{"Thursday", 1, 1, 2004}, {"Friday", 1, 1, 2004}, std::nullopt},
         {{"Thursday", 1, 1, 2004}, {"Sunday", 31, 4, 2004}, std::nullopt},
         {{"Thursday", 1, 1, 2004}, {"Friday", 0, 1, 2004}, std::nullopt},
-        {{"Thursday", 1, 1, 2004}, {"Friday", 1, 13, 2004}, std::nullopt},
+        {{"Thursday", 1, 1, 2004}, {"Saturday", 1, 13, 2004}, std::nullopt}, // as 1 January 2005
         {{"Funday", 1, 1, 2004}, {"Funday", 1, 1, 2004}, std::nullopt},
         {{"Thursday", 31, 4, 2004}, {"Saturday", 1, 5, 2004}, std::nullopt},
         {lastOf2099, in2100, 2}, // 1 January 2100 is met before the walk stops
