@@ -27,10 +27,6 @@ using std::chrono::sys_days;
 // every 28 years, weekdays included: a game year is looked up 28 years back.
 constexpr int kBack = 28;
 
-std::chrono::year_month_day chronoDate(int day, int month, int year) {
-    return std::chrono::year{year - kBack} / month / day;
-}
-
 Date on(sys_days s) {
     const std::chrono::year_month_day ymd{s};
     return {std::string(kWeekdayNames[std::chrono::weekday{s}.iso_encoding() - 1]),
@@ -40,7 +36,7 @@ Date on(sys_days s) {
 }
 
 sys_days on(int day, int month, int year) {
-    return chronoDate(day, month, year);
+    return std::chrono::year{year - kBack} / month / day;
 }
 
 TEST(Calendar, SplitsGameDatesAsTheGameReadsThem) {
