@@ -320,7 +320,6 @@ TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
         "The filename must name a file in this folder: it may not contain \\ / : * ? \" < > | or "
         "control characters, be longer than 255 characters, or be a name reserved for a device, "
         "such as CON, NUL or COM1.";
-    const std::string both = "Both text boxes must contain text.";
     const std::string error = "Filename Error!";
     const std::optional<ToolRow> merge; // its prompt gets the one text typed
     const struct {
@@ -330,7 +329,7 @@ TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
         Icon icon = Icon::None;
         std::string title = "BM 1.3 Official Editor";
     } cases[] = {
-        {ToolRow::Rename, "NWC", "", both},
+        {ToolRow::Rename, "NWC", "", "Both text boxes must contain text."},
         {ToolRow::Export, "NWC", "new.BM1", "The filename must end in ''.bm1''"},
         {ToolRow::Export, "NWC", "../new.bm1", unsafe},
         {ToolRow::Export, "NWC", "taken.bm1",
