@@ -57,7 +57,6 @@ TEST(CheckCommand, StopsWithTwoOnUsageErrorsAndUnreadableFolders) {
         {{"--context", "Career"}, 2, "\"@/Career\" is not a folder"},
         {{"--context", "Loop"}, 2, "the folder \"@/Loop\" cannot be read ("},
         {{"--all"}, 2, "\"@/Scenarios\" is not a folder"},
-        {{"--bogus", "--help"}, 0, ""},
     };
     test::TempGameFolder game;
     game.write("Career", "a file where a saved game's folder would be");
@@ -70,6 +69,11 @@ TEST(CheckCommand, StopsWithTwoOnUsageErrorsAndUnreadableFolders) {
         EXPECT_EQ(r.out.empty(), c.status != 0) << r.out;
     }
     EXPECT_EQ(run({"--version"}, game.root()).out, app::versionText("bm13check"));
+    const Outcome help = run({"--bogus", "--help"}, game.root()); // help wins over any error
+    EXPECT_EQ(std::tuple(help.status, help.err), std::tuple(0, ""));
+    EXPECT_EQ(help.out, checkHelpText());
+    EXPECT_TRUE(help.out.starts_with(
+        "Usage: bm13check [GAME_FOLDER] [--context CONTEXT | --all] [--json]\n"));
 }
 
 TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
@@ -84,6 +88,9 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
     game.write("Career/wrestlers.bm1",
                wrestler("Ada", "July 2007") + wrestler("Jos\xe9", "May 2004"));
     game.write("Career/b.fed", platform::joinLines(failing.lines()));
+    game.write("Scenarios/S/maindata.bm1", mainData); // and no promotion file
+    game.write("Scenarios/S/wrestlers.bm1", "");
+    game.write("Scenarios/S/venues.txt", "");
     const std::string expiry = "* Jos\xc3\xa9's contract expires before the start date. *";
     const std::string rule7 = "Non Televised Attendence must be at least 20.";
     const std::string rule8 = "Televised Attendence must be at least 20.";
@@ -111,6 +118,15 @@ TEST(CheckCommand, PrintsEverySectionInTextOrJson) {
              "{\"file\": \"b.fed\", \"error\": null, \"failures\": [{\"rule\": 7, \"message\": \"" +
              rule7 + "\"}, {\"rule\": 8, \"message\": \"" + rule8 +
              "\"}]}\n      ]\n    }\n  ]\n}\n"},
+        {{"--json", "--context", "Scenarios\\S\\"},
+         1,
+         "{\n  \"found\": true,\n  \"contexts\": [\n    {\n      \"context\": \"Scenarios/S\",\n"
+         "      \"found\": true,\n      \"dateProblems\": [],\n      \"scenario\": {\n"
+         "        \"ready\": false,\n        \"lines\": [\n"
+         "          \"maindata.bm1 file.....OK\",\n          \"venues.txt file.....OK\",\n"
+         "          \"wrestlers.bm1 file.....OK\",\n"
+         "          \"promotion files.....** MISSING **\"\n        ]\n      },\n"
+         "      \"promotions\": []\n    }\n  ]\n}\n"},
     };
     // The text of a context without problems is pinned by the golden run on the demo folder.
     EXPECT_EQ(run({"@"}, game.root()).status, 0);

@@ -1,4 +1,3 @@
-// The roster screen, its stat editor and its bulk tools, on a game folder.
 #include "core/roster/bulk_tools.h"
 #include "core/roster/roster_fixture.h"
 #include "core/roster/roster_screen.h"
@@ -9,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
+#include <ranges>
 #include <tuple>
 
 namespace bm::roster {
@@ -38,7 +38,6 @@ protected:
         game.writeLines("Data/maindata.bm1",
                         {"x", "y", "Wednesday", "18", "August", "2004", "rest"});
     }
-    // Loads the file through the editing menu and clears the log.
     void openWith(const std::vector<test::Wrestler>& wrestlers) {
         game.write("Data/wrestlers.bm1", test::wrestlersFile(wrestlers));
         editor.menu.press(context::MenuButton::Wrestlers);
@@ -51,20 +50,17 @@ protected:
         }
         return names;
     }
-    // Opens the wrestler by name from the list.
     void edit(const std::string& name) {
         const Names names = listed();
-        const auto row = std::find(names.begin(), names.end(), name) - names.begin();
-        ASSERT_LT(row, names.size()) << name << " is not listed";
-        screen.clickCell(static_cast<int>(row), kNameColumn);
+        screen.clickCell(static_cast<int>(std::ranges::find(names, name) - names.begin()),
+                         kNameColumn);
     }
     std::string file() const { return game.read("Data/wrestlers.bm1"); }
     Names column(Field field) const {
-        Names values;
-        for (const auto& record : screen.roster()) {
-            values.emplace_back(record.get(field));
-        }
-        return values;
+        auto values = screen.roster() | std::views::transform([field](const auto& record) {
+                          return std::string(record.get(field));
+                      });
+        return {values.begin(), values.end()};
     }
     // Types into a bulk tools row's boxes and presses its "Go".
     void run(ToolRow row, const Names& typed) {
@@ -179,11 +175,7 @@ TEST_F(RosterTest, ScreenOpensAfreshSavesAndAsksBeforeLeavingAfterAnyOpening) {
                          original));
     // Saved in roster order, not list order.
     editor.menu.press(context::MenuButton::Wrestlers);
-    edit("Bo");
-    stats.clickCell(0, kValue);
-    stats.typeText("Zed");
-    stats.apply();
-    stats.close();
+    screen.roster()[0].set(Field::names, "Zed"); // Bo
     dialogs.clear();
     screen.saveChanges();
     EXPECT_EQ(std::tuple(dialogs.texts(), file(), screen.hasUnsavedChanges()),
@@ -328,7 +320,6 @@ TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
         "The filename must name a file in this folder: it may not contain \\ / : * ? \" < > | or "
         "control characters, be longer than 255 characters, or be a name reserved for a device, "
         "such as CON, NUL or COM1.";
-    const std::string both = "Both text boxes must contain text.";
     const std::string error = "Filename Error!";
     const std::optional<ToolRow> merge; // its prompt gets the one text typed
     const struct {
@@ -338,7 +329,7 @@ TEST_F(RosterTest, BulkToolsRefusalsShowTheirMessageAndChangeNothing) {
         Icon icon = Icon::None;
         std::string title = "BM 1.3 Official Editor";
     } cases[] = {
-        {ToolRow::Rename, "NWC", "", both},
+        {ToolRow::Rename, "NWC", "", "Both text boxes must contain text."},
         {ToolRow::Export, "NWC", "new.BM1", "The filename must end in ''.bm1''"},
         {ToolRow::Export, "NWC", "../new.bm1", unsafe},
         {ToolRow::Export, "NWC", "taken.bm1",

@@ -115,6 +115,7 @@ TEST(ColumnSort, CellsCompareAsTheGridSortsThem) {
         {"ABC", "abc", -1},           // equal but for case: byte order
         {"\xC9mile", "emile", 1},     // E acute after every plain letter
         {"\xC9mile", "\xE9mile", -1}, // its lower case ties, then bytes
+        {"Maximilb", "maximilA", 1},  // the eighth byte
         {longA, longA + "s", -1},     // past the first 16 bytes
         {longA + "x", "MAXIMILIAN STORMWATER-BLACKWOODY", -1},
     };

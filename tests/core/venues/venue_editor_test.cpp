@@ -3,6 +3,7 @@
 #include "core/platform/line_file.h"
 #include "support/editor_fixture.h"
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -174,6 +175,28 @@ TEST_F(VenueEditorTest, DeleteAsksDefaultingToNoAndRemovesOnlyOnYes) {
     venues.edit();
     venues.deleteVenue();
     EXPECT_EQ(dialogs.texts(), (Names{"No venue selected!", "No venue has been selected!"}));
+}
+
+TEST_F(VenueEditorTest, OnlyTheButtonsOfTheModeAreEnabled) {
+    open(venueFile({{"Harbor Hall", "UK"}}, {}));
+    const struct {
+        const char* mode;
+        std::function<void()> reach;
+        const char* enabled; // Add New, Delete, Edit, Confirm Changes, Cancel Changes, Back To Menu
+    } cases[] = {
+        {"browsing", [] {}, "111001"},
+        {"editing", [&] { venues.edit(); }, "000110"},
+        {"browsing again", [&] { venues.cancelChanges(); }, "111001"},
+        {"no venue showing", [&] { venues.filter(VenueFilter::Japan), venues.edit(); }, "111001"},
+    };
+    for (const auto& c : cases) {
+        c.reach();
+        std::string enabled;
+        for (std::size_t b = 0; b < kVenueButtonCaptions.size(); ++b) {
+            enabled += venues.isEnabled(static_cast<VenueButton>(b)) ? '1' : '0';
+        }
+        EXPECT_EQ(enabled, c.enabled) << c.mode;
+    }
 }
 
 TEST_F(VenueEditorTest, AddNewWritesTheFirstFreeDefaultNameAtOnceAheadOfStrayLines) {
