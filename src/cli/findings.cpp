@@ -144,10 +144,10 @@ std::string jsonReport(const std::vector<ContextFindings>& contexts) {
         out += "      \"found\": " + std::string(c.foundAnything() ? "true" : "false") + ",\n";
         out += "      \"dateProblems\": " +
                jsonArray(c.dates.problems, "      ",
-                         [](const checks::DateProblem& p) {
+                         [&c](const checks::DateProblem& p) {
                              return "{\"kind\": " + json(kindName(p.kind)) +
                                     ", \"subject\": " + json(p.subject) +
-                                    ", \"line\": " + json(p.line) + "}";
+                                    ", \"line\": " + json(c.dates.lineOf(p)) + "}";
                          }) +
                ",\n";
         out += "      \"scenario\": ";
