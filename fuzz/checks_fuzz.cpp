@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view line = dates.lineOf(p);
         require(p.lineFrom + p.lineSize <= dates.report.size() &&
                 line.find("\r\n") == std::string_view::npos &&
-                (p.lineFrom == 0 || dates.report.compare(p.lineFrom - 2, 2, "\r\n") == 0));
+                (p.lineFrom == 0 ||
+                 (p.lineFrom >= 2 && dates.report.compare(p.lineFrom - 2, 2, "\r\n") == 0)));
         if (p.kind == checks::DateFinding::File) {
             require(isOneOfTheFiles(p.subject) && line.find(p.subject) != std::string::npos);
         } else if (p.kind == checks::DateFinding::NextBigShow) {
