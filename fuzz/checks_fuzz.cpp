@@ -61,9 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const checks::DateCheck dates = checks::checkDates(context);
     require(!dates.report.empty());
     for (const auto& p : dates.problems) {
-        require(dates.report.find(p.line) != std::string::npos);
+        // A whole line of the report.
+        const std::string_view line = dates.lineOf(p);
+        require(p.lineFrom + p.lineSize <= dates.report.size() &&
+                line.find("\r\n") == std::string_view::npos &&
+                (p.lineFrom == 0 ||
+                 (p.lineFrom >= 2 && dates.report.compare(p.lineFrom - 2, 2, "\r\n") == 0)));
         if (p.kind == checks::DateFinding::File) {
-            require(isOneOfTheFiles(p.subject) && p.line.find(p.subject) != std::string::npos);
+            require(isOneOfTheFiles(p.subject) && line.find(p.subject) != std::string::npos);
         } else if (p.kind == checks::DateFinding::NextBigShow) {
             require(p.subject == "a.fed" || p.subject == "b.fed");
         }

@@ -7,20 +7,31 @@
 namespace bm::cli {
 namespace {
 
-// Report text for a terminal: UTF-8, and "\n" for the reports' CR LF.
-std::string display(std::string_view bytes) {
-    const std::string utf8 = text::toUtf8(bytes);
-    std::string out;
-    out.reserve(utf8.size());
-    // Every CR that a LF follows is dropped; the text between goes in runs.
+// Report text for a terminal, added to `out`: UTF-8, and "\n" for the
+// reports' CR LF.
+void addDisplay(std::string& out, std::string_view bytes) {
     std::size_t from = 0;
-    for (std::size_t cr = utf8.find("\r\n"); cr != std::string::npos;
-         cr = utf8.find("\r\n", cr + 1)) {
-        out.append(utf8, from, cr - from);
+    for (std::size_t cr = bytes.find("\r\n"); cr != std::string_view::npos;
+         cr = bytes.find("\r\n", cr + 1)) {
+        text::appendUtf8(out, bytes.substr(from, cr - from));
         from = cr + 1;
     }
-    out.append(utf8, from);
+    text::appendUtf8(out, bytes.substr(from));
+}
+
+std::string display(std::string_view bytes) {
+    std::string out;
+    addDisplay(out, bytes);
     return out;
+}
+
+// A report that ends its last line or not, as one that does.
+void addEnded(std::string& out, std::string_view bytes) {
+    const std::size_t before = out.size();
+    addDisplay(out, bytes);
+    if (out.size() == before || out.back() != '\n') {
+        out += '\n';
+    }
 }
 
 std::string_view kindName(checks::DateFinding kind) {
@@ -35,14 +46,6 @@ std::string_view kindName(checks::DateFinding kind) {
         break;
     }
     return "file";
-}
-
-// A report that ends its last line or not, as one that does.
-std::string ended(std::string text) {
-    if (!text.ends_with('\n')) {
-        text += '\n';
-    }
-    return text;
 }
 
 // A JSON string of data bytes.
@@ -111,10 +114,10 @@ std::string plainReport(const std::vector<ContextFindings>& contexts) {
         }
         out += "Context: " + display(context.name) + "\n";
         out += std::string(checks::kDateCheckHeading) + "\n";
-        out += ended(display(context.dates.report));
+        addEnded(out, context.dates.report);
         if (context.scenario) {
             out += "\n" + std::string(checks::kScenarioCheckHeading) + "\n";
-            out += ended(display(context.scenario->report));
+            addEnded(out, context.scenario->report);
         }
         if (!context.promotions.empty()) {
             out += "\n";
@@ -144,10 +147,10 @@ std::string jsonReport(const std::vector<ContextFindings>& contexts) {
         out += "      \"found\": " + std::string(c.foundAnything() ? "true" : "false") + ",\n";
         out += "      \"dateProblems\": " +
                jsonArray(c.dates.problems, "      ",
-                         [](const checks::DateProblem& p) {
+                         [&c](const checks::DateProblem& p) {
                              return "{\"kind\": " + json(kindName(p.kind)) +
                                     ", \"subject\": " + json(p.subject) +
-                                    ", \"line\": " + json(p.line) + "}";
+                                    ", \"line\": " + json(c.dates.lineOf(p)) + "}";
                          }) +
                ",\n";
         out += "      \"scenario\": ";

@@ -80,9 +80,40 @@ int weekdayNumber(std::string_view name) {
     return it == kWeekdayNames.end() ? 0 : static_cast<int>(it - kWeekdayNames.begin()) + 1;
 }
 
+namespace {
+
+// Every month name has its own sum of its second and third letters (taken
+// mod 32), so a name is looked up with one compare: the whole-folder checks
+// read a month of every wrestler.
+constexpr std::size_t monthSlot(std::string_view name) {
+    return (static_cast<unsigned char>(name[1]) + static_cast<unsigned char>(name[2])) % 32U;
+}
+
+constexpr auto kMonthBySlot = [] {
+    std::array<int, 32> slots{};
+    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
+        slots[monthSlot(kMonthNames[i])] = static_cast<int>(i) + 1;
+    }
+    return slots;
+}();
+
+static_assert([] {
+    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
+        if (kMonthBySlot[monthSlot(kMonthNames[i])] != static_cast<int>(i) + 1) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+} // namespace
+
 int monthNumber(std::string_view name) {
-    const auto* it = std::find(kMonthNames.begin(), kMonthNames.end(), name);
-    return it == kMonthNames.end() ? 0 : static_cast<int>(it - kMonthNames.begin()) + 1;
+    if (name.size() < 3) {
+        return 0;
+    }
+    const int number = kMonthBySlot[monthSlot(name)];
+    return number != 0 && kMonthNames[static_cast<std::size_t>(number - 1)] == name ? number : 0;
 }
 
 std::string_view weekdayName(int number) {

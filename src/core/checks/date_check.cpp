@@ -48,7 +48,7 @@ public:
         for (const std::string_view part : parts) {
             check_.report += part;
         }
-        check_.problems.push_back({kind, std::string(subject), check_.report.substr(from)});
+        check_.problems.push_back({kind, std::string(subject), from, check_.report.size() - from});
         check_.report += kLineEnd;
     }
 

@@ -24,7 +24,10 @@ enum class DateFinding {
 struct DateProblem {
     DateFinding kind;
     std::string subject; // the wrestler's name or the file's name
-    std::string line;    // the report's line, without its line end
+    // Where its line (without the line end) stands in the report: thousands
+    // of problems are one text, not thousands.
+    std::size_t lineFrom = 0;
+    std::size_t lineSize = 0;
 
     bool operator==(const DateProblem&) const = default;
 };
@@ -32,6 +35,10 @@ struct DateProblem {
 struct DateCheck {
     std::vector<DateProblem> problems; // in report order
     std::string report;                // as the editing menu shows it, lines joined by CR LF
+
+    std::string_view lineOf(const DateProblem& problem) const {
+        return std::string_view(report).substr(problem.lineFrom, problem.lineSize);
+    }
 };
 
 DateCheck checkDates(const context::EditingContext& context);

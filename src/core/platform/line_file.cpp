@@ -1,5 +1,6 @@
 #include "core/platform/line_file.h"
 
+#include "core/platform/line_ends.h"
 #include "core/platform/os.h"
 
 #include <algorithm>
@@ -104,13 +105,13 @@ std::size_t lineCount(std::string_view bytes) {
 bool lineAt(std::string_view bytes, std::size_t index, std::string_view& line) {
     // Whole blocks are skipped by counting their line ends; the rest is
     // looked at byte by byte.
-    constexpr std::size_t kBlock = 64;
+    constexpr std::size_t kBlock = kLineEndBlock;
     const char* const p = bytes.data();
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     std::size_t left = index; // line ends still to pass
     while (left > 0 && n - i >= kBlock) {
-        const unsigned inBlock = lineEndsIn<kBlock>(p + i);
+        const unsigned inBlock = bitCount(lineEndMask(p + i));
         if (inBlock >= left) {
             break;
         }

@@ -49,18 +49,6 @@ Status readFirstLines(const std::filesystem::path& path, std::size_t count, Line
 inline constexpr std::size_t kFirstBytesLimit = 1024 * 1024;
 Status readFirstBytes(const std::filesystem::path& path, std::size_t count, std::string& bytes);
 
-// The line ends (CRs) among the N bytes at `p`, N below 256: a loop that
-// compilers turn into vector code, for readers that skip whole blocks of
-// short lines.
-template <std::size_t N> unsigned lineEndsIn(const char* p) {
-    static_assert(N < 256);
-    unsigned char count = 0;
-    for (std::size_t i = 0; i < N; ++i) {
-        count = static_cast<unsigned char>(count + (p[i] == '\r'));
-    }
-    return count;
-}
-
 // How many lines splitLines would make of `bytes`.
 std::size_t lineCount(std::string_view bytes);
 

@@ -1,6 +1,7 @@
 #include "core/roster/roster.h"
 
 #include "core/context/main_data.h"
+#include "core/platform/line_ends.h"
 #include "core/platform/line_file.h"
 #include "core/text/numbers.h"
 
@@ -63,60 +64,11 @@ void Roster::erase(std::size_t i) {
 
 namespace {
 
-constexpr std::size_t kBlock = 64;
+constexpr std::size_t kBlock = platform::kLineEndBlock;
 
 // Just past the line end whose CR stands at `cr`.
 std::size_t pastLineEnd(std::string_view bytes, std::size_t cr) {
     return cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? cr + 2 : cr + 1;
-}
-
-// A wrestlers file is a million short lines, so line ends are looked for many
-// bytes at a time: blocks are counted by loops that compilers turn into
-// vector code (platform::lineEndsIn), and a line end is picked out of its
-// block without a branch.
-
-// The eight bytes at `p` as a word, the first byte lowest whatever the
-// machine's byte order.
-std::uint64_t wordAt(const unsigned char* p) {
-    std::uint64_t word = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&word, p, sizeof word);
-    } else {
-        for (std::size_t i = 0; i < 8; ++i) {
-            word |= std::uint64_t{p[i]} << (8 * i);
-        }
-    }
-    return word;
-}
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-
-// How many high bits `highs` has: summed by one multiplication, since no
-// popcount instruction is taken for granted.
-unsigned highBits(std::uint64_t highs) {
-    return static_cast<unsigned>(((highs >> 7) * kOnes) >> 56);
-}
-
-// Where in the 64 bytes at `p` the k-th CR stands (1 <= k <= their count),
-// without a branch: which word holds it is as unforeseeable as the lengths
-// of lines, so a guess would be wrong about every other time.
-unsigned kthInBlock(const char* p, unsigned k) {
-    constexpr std::uint64_t kHigh = kOnes << 7;
-    unsigned char ones[kBlock]; // 1 at each CR: a loop compilers vectorise
-    for (std::size_t i = 0; i < kBlock; ++i) {
-        ones[i] = static_cast<unsigned char>(p[i] == '\r');
-    }
-    std::array<std::uint64_t, kBlock / 8> words{};
-    std::uint64_t inWords = 0; // byte w: the CRs of word w
-    for (std::size_t w = 0; w < words.size(); ++w) {
-        words[w] = wordAt(ones + 8 * w);
-        inWords |= ((words[w] * kOnes) >> 56) << (8 * w);
-    }
-    const std::uint64_t upTo = inWords * kOnes; // byte w: the CRs of words 0..w
-    const unsigned word = 8 - highBits(((upTo | kHigh) - k * kOnes) & kHigh);
-    const auto before = static_cast<unsigned>(((upTo << 8) >> (8 * word)) & 0xFF);
-    const std::uint64_t inWord = words[word] * kOnes; // byte i: the CRs of bytes 0..i
-    return 8 * word + 8 - highBits(((inWord | kHigh) - (k - before) * kOnes) & kHigh);
 }
 
 } // namespace
@@ -137,20 +89,13 @@ void RecordWalk::want(std::initializer_list<Field> wanted) {
     for (const Field field : wanted) {
         if (wantedCount_ < wanted_.size()) {
             wanted_[wantedCount_++] = field;
-            if (indexOf(field) > 0) {
-                end[indexOf(field)] = true;
-            }
+            end[indexOf(field)] = true;
             end[indexOf(field) + 1] = true;
         }
     }
     for (std::size_t line = 1; line <= kFieldCount; ++line) {
-        if (!end[line]) {
-            continue;
-        }
-        if (line == 1 || end[line - 1]) {
-            light_[lightCount_++] = static_cast<std::uint8_t>(line);
-        } else {
-            heavy_[heavyCount_++] = static_cast<std::uint8_t>(line);
+        if (end[line]) {
+            ends_[endCount_++] = static_cast<std::uint8_t>(line);
         }
     }
 }
@@ -171,8 +116,8 @@ bool RecordWalk::refill() {
     atEnd_ = file_->atEnd();
     start_ -= drop;
     pos_ -= drop;
-    for (std::size_t i = 0; i < heavyFound_; ++i) {
-        at_[heavy_[i]] -= drop;
+    for (std::size_t i = 0; i < endsFound_; ++i) {
+        at_[ends_[i]] -= drop;
     }
     return true;
 }
@@ -199,66 +144,104 @@ bool RecordWalk::countBlock() {
         std::fill(lastBlock_.begin() + static_cast<std::ptrdiff_t>(left), lastBlock_.end(), '\0');
         break;
     }
-    blockEnds_ = platform::lineEndsIn<kBlock>(block());
+    blockMask_ = platform::lineEndMask(block());
     counted_ = true;
     return true;
 }
 
+namespace {
+
+// The walk's place among the blocks held, while it looks for the current
+// record's wanted line ends: the loop a wrestlers file spends its time in.
+struct BlockSearch {
+    const char* data;
+    std::size_t size;
+    std::size_t pos;
+    std::ptrdiff_t met;
+    std::uint64_t mask;
+    std::size_t found;
+    const std::uint8_t* ends;
+    std::size_t endCount;
+    std::size_t* at;
+};
+
+// False when the blocks held end first, the last one not counted.
+template <class Bits> bool searchBlocks(BlockSearch& s) {
+    const char* const data = s.data;
+    const std::size_t size = s.size;
+    std::size_t pos = s.pos;
+    std::ptrdiff_t met = s.met;
+    std::uint64_t mask = s.mask;
+    std::size_t found = s.found;
+    bool counted = true;
+    while (found < s.endCount) {
+        const std::ptrdiff_t line = s.ends[found];
+        const unsigned ends = Bits::count(mask);
+        if (met + ends >= line) {
+            s.at[static_cast<std::size_t>(line)] =
+                pos + Bits::nth(mask, static_cast<unsigned>(line - met));
+            ++found;
+            continue;
+        }
+        met += ends;
+        pos += kBlock;
+        if (pos > size || size - pos < kBlock) {
+            counted = false;
+            break;
+        }
+        mask = platform::lineEndMask(data + pos);
+    }
+    s.pos = pos;
+    s.met = met;
+    s.mask = mask;
+    s.found = found;
+    return counted;
+}
+
+using Search = bool (*)(BlockSearch&);
+
+bool searchPortable(BlockSearch& s) {
+    return searchBlocks<platform::PortableBits>(s);
+}
+
+#if defined(BM_HAS_MACHINE_BITS)
+BM_POPCOUNT_BITS bool searchPopcount(BlockSearch& s) {
+    return searchBlocks<platform::PopcountBits>(s);
+}
+BM_DEPOSIT_BITS bool searchDeposit(BlockSearch& s) {
+    return searchBlocks<platform::DepositBits>(s);
+}
+#endif
+
+Search machineSearch() {
+    switch (platform::machineBits()) {
+#if defined(BM_HAS_MACHINE_BITS)
+    case platform::MachineBits::Deposit:
+        return searchDeposit;
+    case platform::MachineBits::Popcount:
+        return searchPopcount;
+#endif
+    default:
+        return searchPortable;
+    }
+}
+
+} // namespace
+
 // False when the bytes end first (or cannot be read).
-bool RecordWalk::findHeavy() {
-    while (heavyFound_ < heavyCount_) {
+bool RecordWalk::findEnds() {
+    static const Search search = machineSearch();
+    while (endsFound_ < endCount_) {
         if (!counted_ && !countBlock()) {
             return false;
         }
-        // Kept in locals while the blocks held last: the loop a wrestlers
-        // file spends its time in.
-        const char* const data = bytes_.data();
-        const std::size_t size = bytes_.size();
-        const char* block = this->block();
-        std::size_t pos = pos_;
-        std::ptrdiff_t met = met_;
-        unsigned ends = blockEnds_;
-        std::size_t found = heavyFound_;
-        bool counted = true;
-        while (found < heavyCount_) {
-            const std::ptrdiff_t line = heavy_[found];
-            if (met + ends >= line) {
-                at_[static_cast<std::size_t>(line)] =
-                    pos + kthInBlock(block, static_cast<unsigned>(line - met));
-                ++found;
-                continue;
-            }
-            met += ends;
-            pos += kBlock;
-            if (pos > size || size - pos < kBlock) {
-                counted = false;
-                break;
-            }
-            block = data + pos;
-            ends = platform::lineEndsIn<kBlock>(block);
-        }
-        pos_ = pos;
-        met_ = met;
-        blockEnds_ = ends;
-        heavyFound_ = found;
-        counted_ = counted;
-    }
-    return true;
-}
-
-// False when the bytes end first (or cannot be read).
-bool RecordWalk::findLight() {
-    for (std::size_t i = 0; i < lightCount_; ++i) {
-        const std::size_t line = light_[i];
-        const std::size_t cr = bytes_.find('\r', line == 1 ? start_ : at_[line - 1] + 1);
-        if (cr == std::string_view::npos) {
-            if (atEnd_ || !refill()) {
-                return false;
-            }
-            i = static_cast<std::size_t>(-1); // the bytes moved: from the first again
-            continue;
-        }
-        at_[line] = cr;
+        BlockSearch s{bytes_.data(), bytes_.size(), pos_,      met_,      blockMask_,
+                      endsFound_,    ends_.data(),  endCount_, at_.data()};
+        counted_ = search(s);
+        pos_ = s.pos;
+        met_ = s.met;
+        blockMask_ = s.mask;
+        endsFound_ = s.found;
     }
     return true;
 }
@@ -268,7 +251,7 @@ bool RecordWalk::next() {
         return false;
     }
     for (;;) {
-        if (!findHeavy() || !findLight()) {
+        if (!findEnds()) {
             return status_ && finishAtEnd();
         }
         // Whether a CR LF ends the record is seen only with the byte after it.
@@ -288,7 +271,7 @@ bool RecordWalk::next() {
     }
     start_ = end;
     met_ -= static_cast<std::ptrdiff_t>(kFieldCount);
-    heavyFound_ = 0;
+    endsFound_ = 0;
     ++records_;
     return true;
 }

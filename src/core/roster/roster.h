@@ -77,8 +77,7 @@ public:
 private:
     void want(std::initializer_list<Field> wanted);
     bool countBlock();
-    bool findHeavy();
-    bool findLight();
+    bool findEnds();
     bool refill();
     bool finishAtEnd();
     const char* block() const;
@@ -86,24 +85,20 @@ private:
     platform::FileWindow* file_ = nullptr;
     std::string_view bytes_; // what is held of the file
     bool atEnd_ = true;
-    // Line ends wanted, counted from 1 within a record, in order: a heavy one
-    // is searched block by block, a light one is the first after a line end
-    // already found (or after the record's start).
-    std::array<std::uint8_t, kFieldCount> heavy_{};
-    std::array<std::uint8_t, kFieldCount> light_{};
-    std::size_t heavyCount_ = 0;
-    std::size_t lightCount_ = 0;
+    // Line ends wanted, counted from 1 within a record, in order.
+    std::array<std::uint8_t, kFieldCount> ends_{};
+    std::size_t endCount_ = 0;
     std::array<Field, kFieldCount> wanted_{};
     std::size_t wantedCount_ = 0;
     // Where in bytes_ each wanted line end of the current record stands.
     std::array<std::size_t, kFieldCount + 1> at_{};
-    std::size_t heavyFound_ = 0;
+    std::size_t endsFound_ = 0;
     std::size_t start_ = 0; // the current record's first byte
     // The block of 64 bytes being counted, the line ends in it once counted,
     // and those from start_ up to the block (negative while the block begins
     // before start_).
     std::size_t pos_ = 0;
-    unsigned blockEnds_ = 0;
+    std::uint64_t blockMask_ = 0; // bit i: a CR at pos_ + i
     bool counted_ = false;
     std::ptrdiff_t met_ = 0;
     std::array<char, 64> lastBlock_{}; // the file's last bytes, padded

@@ -15,5 +15,6 @@ char byteOf(char32_t character);
 
 // The bytes in UTF-8, every byte its character, for a terminal or a file.
 std::string toUtf8(std::string_view bytes);
+void appendUtf8(std::string& out, std::string_view bytes);
 
 } // namespace bm::text

@@ -1,3 +1,4 @@
+#include "core/platform/line_ends.h"
 #include "core/platform/line_file.h"
 
 #include "support/fault.h"
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <random>
 
 namespace bm::platform {
 namespace {
@@ -60,6 +62,42 @@ TEST(SplitLines, EndsAtCrLfOrLoneCrAndKeepsEveryOtherByte) {
 }
 
 // What a save does with the entry it replaces, and what it refuses.
+// Every way of counting and picking bits that this machine runs, against a
+// plain walk over the bits.
+TEST(LineEnds, MasksCountsAndPicksAgreeWithAPlainWalk) {
+    std::mt19937_64 random(1);
+    for (int round = 0; round < 3000; ++round) {
+        char block[kLineEndBlock];
+        for (char& byte : block) {
+            const auto r = random() % 6;
+            byte = r == 0 ? '\r' : r == 1 ? '\n' : r == 2 ? '\x8d' : static_cast<char>(random());
+        }
+        const std::uint64_t mask = lineEndMask(block);
+        unsigned k = 0;
+        for (unsigned bit = 0; bit < kLineEndBlock; ++bit) {
+            ASSERT_EQ((mask >> bit) & 1U, block[bit] == '\r' ? 1U : 0U) << round << " " << bit;
+            if (block[bit] != '\r') {
+                continue;
+            }
+            ++k;
+            ASSERT_EQ(nthBit(mask, k), bit);
+#if defined(BM_HAS_MACHINE_BITS)
+            if (machineBits() == MachineBits::Deposit) {
+                ASSERT_EQ(DepositBits::nth(mask, k), bit);
+            }
+#endif
+        }
+        ASSERT_EQ(bitCount(mask), k);
+#if defined(BM_HAS_MACHINE_BITS)
+        if (machineBits() != MachineBits::Portable) {
+            ASSERT_EQ(PopcountBits::count(mask), k);
+        }
+#endif
+    }
+    EXPECT_EQ(bitCount(~std::uint64_t{0}), 64U);
+    EXPECT_EQ(nthBit(~std::uint64_t{0}, 64), 63U);
+}
+
 TEST(DurableSave, KeepsModesWritesThroughLinksAndRefusesWhatItMustNotReplace) {
     TempGameFolder game;
     const std::string longName = "Data/" + std::string(254, 'n');
