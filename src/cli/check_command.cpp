@@ -124,7 +124,7 @@ std::string unreadable(const fs::path& folder) {
         return named + " does not exist";
     }
     if (!ec && !fs::is_directory(status)) {
-        return "\"" + folder.string() + "\" is not a folder";
+        return platform::quoted(folder) + " is not a folder";
     }
     if (!ec) {
         fs::directory_iterator it(folder, ec);
@@ -239,7 +239,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     // As the editor: the game folder is the one with a Data folder.
     if (std::error_code ec; !fs::is_directory(game / "Data", ec)) {
-        return refuse("\"" + game.string() + "\" is not a game folder: it has no Data folder");
+        return refuse(platform::quoted(game) + " is not a game folder: it has no Data folder");
     }
 
     std::vector<Target> targets;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/status.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,10 +11,7 @@ namespace bm::checks {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// A path as the editor's messages name files: in double quotes.
-inline std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
+using platform::quoted;
 
 // "1 line", "40 lines".
 inline std::string countOf(std::size_t n, std::string_view noun) {

@@ -16,9 +16,7 @@ constexpr std::string_view kVenuesFileName = "venues.txt";
 constexpr std::string_view kWrestlersFileName = "wrestlers.bm1";
 constexpr std::string_view kNotCreated = "\r\n\r\nThe scenario was not created.";
 
-std::string quoted(const fs::path& path) {
-    return "\"" + path.string() + "\"";
-}
+using platform::quoted;
 
 // A typed name may be anything; a message shows only its start.
 std::string excerpt(std::string_view text) {

@@ -21,9 +21,7 @@ int indexOf(const std::vector<std::string>& entries, std::string_view text) {
     return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
 }
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
+using platform::quoted;
 
 // A line of a damaged file may be anything; a message shows only its start.
 std::string excerpt(std::string_view line) {

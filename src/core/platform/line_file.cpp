@@ -13,13 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string quoted(const fs::path& path) {
-    std::string text = path.string();
-    text.insert(text.begin(), '"');
-    text += '"';
-    return text;
-}
-
 Status readFailure(const fs::path& path, os::Error error) {
     if (os::isMissing(error)) {
         return Status::failure("The file " + quoted(path) + " does not exist.");

@@ -14,9 +14,7 @@
 namespace bm::roster {
 namespace {
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
+using platform::quoted;
 
 std::string notLoaded(const std::filesystem::path& path, const std::string& why) {
     return "The file " + quoted(path) + " cannot be loaded: " + why + " Nothing has been changed.";
