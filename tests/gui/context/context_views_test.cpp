@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include <tuple>
+#include <utility>
 
 namespace bm::gui {
 namespace {
@@ -54,6 +55,7 @@ TEST_F(ContextViewsTest, StartScreenMenuStartDateAndScenarioInfoWiring) {
     QTest::keyClick(date.weekdayList, Qt::Key_Down);
     QTest::keyClick(date.dayList, Qt::Key_Down);
     QTest::keyClick(date.monthList, Qt::Key_Up);
+    EXPECT_EQ(std::pair(date.yearBar->minimum(), date.yearBar->maximum()), std::pair(1950, 2050));
     date.yearBar->setSliderDown(true); // a drag moves the year as it goes
     date.yearBar->setSliderPosition(2007);
     EXPECT_EQ(date.year->text(), QStringLiteral("2007"));
