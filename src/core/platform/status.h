@@ -24,13 +24,9 @@ private:
     std::string message_;
 };
 
-// A file's path as messages name it: in double quotes. (Built by insertion:
-// GCC 12 warns falsely about "\"" + path + "\"".)
+// A file's path as messages name it: in double quotes.
 inline std::string quoted(const std::filesystem::path& path) {
-    std::string text = path.string();
-    text.insert(text.begin(), '"');
-    text += '"';
-    return text;
+    return "\"" + path.string() + "\"";
 }
 
 } // namespace bm::platform
