@@ -92,9 +92,9 @@ struct PortableBits {
 
 // Most machines count and pick bits in one instruction each, but not every
 // one that runs x86-64 code has them: they are asked for once, at run time,
-// and a loop that uses them is compiled for them alone (BM_MACHINE_BITS: its
-// function carries the target, and flattens the loop into itself so that the
-// instructions are allowed there).
+// and a loop that uses them is compiled for them alone (a function marked
+// BM_POPCOUNT_BITS or BM_DEPOSIT_BITS carries the target and flattens the
+// loop into itself, so that the instructions are allowed there).
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define BM_HAS_MACHINE_BITS 1
 #define BM_POPCOUNT_BITS [[gnu::target("popcnt"), gnu::flatten]]
