@@ -8,6 +8,7 @@
 #include "core/platform/line_file.h"
 #include "core/roster/roster_screen.h"
 #include "demo/big_roster.h"
+#include "support/quiet_ui.h"
 
 #include <benchmark/benchmark.h>
 
@@ -74,26 +75,8 @@ void operator delete[](void* p, std::size_t) noexcept {
 
 namespace {
 
-class QuietDialogs : public ui::Dialogs {
-public:
-    void message(std::string_view, ui::Icon, std::string_view) override {}
-    bool askYesNo(std::string_view, ui::Icon, std::string_view, ui::Default) override {
-        return false;
-    }
-    ui::BusyPointer busy() override { return {}; }
-
-protected:
-    std::string askText(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-};
-
-class QuietNavigator : public ui::Navigator {
-protected:
-    bool showScreen(ui::Screen) override { return true; }
-    void hideScreen(ui::Screen) override {}
-    void quitProgram() override {}
-};
+using test::QuietDialogs;
+using test::QuietNavigator;
 
 // A game folder holding the largest roster; the current directory from then on.
 struct Game {

@@ -5,8 +5,7 @@
 
 #include "core/app/editor.h"
 #include "core/platform/line_file.h"
-#include "core/ui/dialogs.h"
-#include "core/ui/navigator.h"
+#include "support/quiet_ui.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,47 +32,8 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// Every question is answered `yes`, every prompt with nothing (Cancel).
-class QuietDialogs : public ui::Dialogs {
-public:
-    struct Box {
-        std::string text;
-        ui::Icon icon;
-    };
-    bool yes = false;
-    std::vector<Box> shown;
-
-    void message(std::string_view text, ui::Icon icon, std::string_view) override {
-        shown.push_back({std::string(text), icon});
-    }
-    bool askYesNo(std::string_view text, ui::Icon icon, std::string_view, ui::Default) override {
-        shown.push_back({std::string(text), icon});
-        return yes;
-    }
-    ui::BusyPointer busy() override { return {}; }
-
-    // Whether some box named the file.
-    bool named(const std::filesystem::path& file) const {
-        for (const auto& box : shown) {
-            if (box.text.find(file.string()) != std::string::npos) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-protected:
-    std::string askText(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-};
-
-class QuietNavigator : public ui::Navigator {
-protected:
-    bool showScreen(ui::Screen) override { return true; }
-    void hideScreen(ui::Screen) override {}
-    void quitProgram() override {}
-};
+using test::QuietDialogs;
+using test::QuietNavigator;
 
 // A game folder (with "Data") under the temporary folder, made once per
 // process and made the current directory; removed when the process ends.
